@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace morvane {
+
+// The catalogue search's pattern language: ? any one character, * any run of
+// characters, # one digit 0-9, [list] one character of the list (ranges like
+// a-z by code), [!list] one character not in it; brackets make a special
+// character literal. The whole name must match, comparing exact codes.
+class WildcardPattern {
+public:
+    explicit WildcardPattern(const QString& pattern);
+
+    // A malformed pattern (unclosed bracket, descending range) matches nothing.
+    bool isValid() const { return m_valid; }
+    bool matches(const QString& text) const;
+
+private:
+    struct Range {
+        char32_t first;
+        char32_t last;
+    };
+    struct Token {
+        enum class Kind { Literal, AnyOne, Digit, AnyRun, Set };
+        Kind kind;
+        char32_t literal = 0;
+        bool negated = false;
+        QList<Range> ranges;
+    };
+
+    bool compile(const QString& pattern);
+    bool tokenMatches(const Token& token, char32_t c) const;
+
+    QList<Token> m_tokens;
+    bool m_valid = false;
+};
+
+} // namespace morvane
