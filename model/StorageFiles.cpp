@@ -1,0 +1,108 @@
+#include "model/StorageFiles.h"
+
+#include "model/Storage.h"
+#include "model/TextFile.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <array>
+#include <memory>
+
+namespace morvane {
+namespace {
+
+QStringList readCapped(const QString& path, StorageLoadReport& report)
+{
+    ReadResult file = readTextFile(path);
+    if (file.status == ReadResult::Status::Failed)
+        report.unreadableFiles.append(QFileInfo(path).fileName() + QStringLiteral(": ") + file.reason);
+    if (file.lines.size() > Storage::kCapacity) {
+        report.truncatedFiles.append(QFileInfo(path).fileName());
+        file.lines.resize(Storage::kCapacity);
+    }
+    return file.lines;
+}
+
+} // namespace
+
+StorageFilePaths storageFilePaths(const DataFolder& folder, const QString& character)
+{
+    return {folder.filePath(character + QStringLiteral("mog.dat")),
+            folder.filePath(character + QStringLiteral("bag.dat")),
+            folder.filePath(character + QStringLiteral("moginfo.dat")),
+            folder.filePath(character + QStringLiteral("baginfo.dat"))};
+}
+
+bool isUsableCharacterFileName(const QString& character)
+{
+    for (const QChar c : character) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+        if (QStringView(u"\\/:*?\"<>|").contains(c))
+            return false;
+    }
+    // "." and ".." would be the folder itself or its parent.
+    return character != u"." && character != u"..";
+}
+
+StorageLoadReport loadStorages(const DataFolder& folder, const QString& character,
+                               Storage& mogSafe, Storage& bag)
+{
+    StorageLoadReport report;
+    if (!isUsableCharacterFileName(character)) {
+        report.unusableName = true;
+        mogSafe.replace({}, {});
+        bag.replace({}, {});
+        return report;
+    }
+    const StorageFilePaths paths = storageFilePaths(folder, character);
+    const QStringList mogLines = readCapped(paths.mogLines, report);
+    const QStringList bagLines = readCapped(paths.bagLines, report);
+    const QStringList mogDetails = readCapped(paths.mogDetails, report);
+    const QStringList bagDetails = readCapped(paths.bagDetails, report);
+    mogSafe.replace(mogLines, mogDetails);
+    bag.replace(bagLines, bagDetails);
+    return report;
+}
+
+FileResult saveStorages(const DataFolder& folder, const QString& character,
+                        const Storage& mogSafe, const Storage& bag)
+{
+    if (!isUsableCharacterFileName(character))
+        return FileResult::failure(folder.filePath(character),
+                                   QStringLiteral("キャラクター名がファイル名に使えない文字を含んでいます"));
+
+    const StorageFilePaths paths = storageFilePaths(folder, character);
+    const std::array<std::pair<QString, QStringList>, 4> files{{
+        {paths.mogLines, mogSafe.lines()},
+        {paths.bagLines, bag.lines()},
+        {paths.mogDetails, mogSafe.detailsInUse()},
+        {paths.bagDetails, bag.detailsInUse()},
+    }};
+
+    // Everything is encoded and written to temporary files first, and only
+    // then put in place, so that a failure midway leaves the old files whole.
+    std::array<std::unique_ptr<QSaveFile>, 4> pending;
+    for (size_t f = 0; f < files.size(); ++f) {
+        const auto& [path, lines] = files[f];
+        QByteArray bytes;
+        if (!encodeLines(lines, &bytes))
+            return FileResult::failure(path, unencodableTextReason());
+        if (QFileInfo(path).isDir())
+            return FileResult::failure(path, folderInTheWayReason());
+        pending[f] = std::make_unique<QSaveFile>(path);
+        QSaveFile& file = *pending[f];
+        if (!file.open(QIODevice::WriteOnly))
+            return FileResult::failure(path, file.errorString());
+        if (file.write(bytes) != bytes.size())
+            return FileResult::failure(path, file.errorString());
+    }
+    for (size_t f = 0; f < files.size(); ++f) {
+        if (!pending[f]->commit())
+            return FileResult::failure(files[f].first, pending[f]->errorString());
+    }
+    return FileResult::success();
+}
+
+} // namespace morvane
