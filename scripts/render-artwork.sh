@@ -1,0 +1,31 @@
+#!/bin/sh
+# Regenerates the committed PNGs under assets/ from their SVG sources.
+# Each picture is rendered at its logical size and at twice that size; Qt
+# picks the @2x file on high-DPI screens.
+# Needs rsvg-convert (Debian: librsvg2-bin).
+set -eu
+
+assets=$(cd "$(dirname "$0")/../assets" && pwd)
+svg=$assets/svg
+
+command -v rsvg-convert >/dev/null 2>&1 || {
+    echo "render-artwork.sh: rsvg-convert not found (install librsvg2-bin)" >&2
+    exit 1
+}
+
+# render SOURCE WIDTH HEIGHT OUTPUT
+render() {
+    rsvg-convert --width="$2" --height="$3" --format=png --output="$4" "$1"
+}
+
+mkdir -p "$assets/crystals" "$assets/pictures" "$assets/icons"
+
+for element in darkness fire light water earth ice wind lightning; do
+    render "$svg/crystal-$element.svg" 32 32 "$assets/crystals/$element.png"
+    render "$svg/crystal-$element.svg" 64 64 "$assets/crystals/$element@2x.png"
+done
+
+render "$svg/picture.svg" 70 100 "$assets/pictures/picture.png"
+render "$svg/picture.svg" 140 200 "$assets/pictures/picture@2x.png"
+
+render "$svg/morvane-icon.svg" 64 64 "$assets/icons/morvane.png"
