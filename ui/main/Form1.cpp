@@ -1,0 +1,551 @@
+#include "ui/main/Form1.h"
+
+#include "model/StorageFiles.h"
+#include "model/StorageSort.h"
+#include "model/WildcardPattern.h"
+#include "ui/ListBox.h"
+#include "ui/Message.h"
+#include "ui/character_dialog/Form2.h"
+#include "ui/item_dialog/Form3.h"
+
+#include <QApplication>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace morvane;
+
+namespace {
+
+// Crystal and cluster names in filter order, darkness to lightning.
+const QString kCrystalNames[8][2] = {
+    {QStringLiteral("闇のクリスタル"), QStringLiteral("闇の塊")},
+    {QStringLiteral("炎のクリスタル"), QStringLiteral("炎の塊")},
+    {QStringLiteral("光のクリスタル"), QStringLiteral("光の塊")},
+    {QStringLiteral("水のクリスタル"), QStringLiteral("水の塊")},
+    {QStringLiteral("土のクリスタル"), QStringLiteral("土の塊")},
+    {QStringLiteral("氷のクリスタル"), QStringLiteral("氷の塊")},
+    {QStringLiteral("風のクリスタル"), QStringLiteral("風の塊")},
+    {QStringLiteral("雷のクリスタル"), QStringLiteral("雷の塊")},
+};
+
+const QString kNobodyMessage = QStringLiteral("誰もいないクポ；；");
+
+QString failedWrite(const QString& what, const FileResult& result)
+{
+    return what + QStringLiteral("\n") + result.path() + QStringLiteral("\n") + result.reason();
+}
+
+QString catalogueProblems(const CatalogueFileReport& report, bool mustExist)
+{
+    QStringList problems;
+    if (report.status == ReadResult::Status::Missing && mustExist)
+        problems << QStringLiteral("%1 が見つかりません。").arg(report.fileName);
+    if (report.status == ReadResult::Status::Failed)
+        problems << QStringLiteral("%1 を読み込めませんでした（%2）。").arg(report.fileName, report.reason);
+    if (report.unreadableLines > 0)
+        problems << QStringLiteral("%1 の %2 行は読み取れないため飛ばしました（最初は %3 行目）。")
+                        .arg(report.fileName)
+                        .arg(report.unreadableLines)
+                        .arg(report.firstUnreadableLine);
+    if (report.linesBeyondCapacity > 0)
+        problems << QStringLiteral("アイテムリストは %1 件までのため、%2 の %3 件は読み込みませんでした。")
+                        .arg(ItemCatalogue::kCapacity)
+                        .arg(report.fileName)
+                        .arg(report.linesBeyondCapacity);
+    return problems.join(u'\n');
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : Form1(DataFolder::besideExecutable().path(), parent)
+{
+}
+
+static void initResources()
+{
+    // The pictures live in the static UI library, whose resources are not
+    // registered on their own.
+    Q_INIT_RESOURCE(morvane);
+}
+
+Form1::Form1(const QString& dataFolder, QWidget* parent)
+    : QMainWindow(parent)
+    , m_folder(dataFolder)
+    , m_roster(m_folder)
+{
+    initResources();
+    setObjectName(QStringLiteral("Form1"));
+    buildWindow();
+    buildMenu();
+    connectHandlers();
+    startUp();
+}
+
+Form1::~Form1() = default;
+
+void Form1::connectHandlers()
+{
+    connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form1::List1_Click);
+    connect(Command[14], &QPushButton::clicked, this, &Form1::Command14_Click);
+    for (int element = 0; element < 8; ++element)
+        connect(Command[15 + element], &QPushButton::clicked, this,
+                [this, element] { crystalFilter_Click(element); });
+    connect(Command[23], &QPushButton::clicked, this, &Form1::Command23_Click);
+
+    const std::pair<int, CountButton> countButtons[] = {
+        {7, CountButton::Twelve}, {8, CountButton::NinetyNine}, {9, CountButton::PlusOne},
+        {10, CountButton::MinusOne}, {11, CountButton::PlusTen}, {12, CountButton::MinusTen}};
+    for (const auto& [n, button] : countButtons)
+        connect(Command[n], &QPushButton::clicked, this, [this, button] { countButton_Click(button); });
+    connect(Command[1], &QPushButton::clicked, this, [this] { putItem(m_mogSafe); });
+    connect(Command[2], &QPushButton::clicked, this, [this] { putItem(m_bag); });
+
+    connect(Combo2, &QComboBox::currentIndexChanged, this, &Form1::Combo2_Click);
+    connect(Combo2, &QComboBox::activated, this, &Form1::Combo2_Activated);
+    connect(Combo2->lineEdit(), &QLineEdit::textEdited, this, &Form1::Combo2_TextEdited);
+    for (QObject* part : {static_cast<QObject*>(Combo2), static_cast<QObject*>(Combo2->lineEdit()),
+                          static_cast<QObject*>(Combo2->view()->viewport())})
+        part->installEventFilter(this);
+    connect(Command[13], &QPushButton::clicked, this, &Form1::Command13_Click);
+
+    connect(List2->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { storageList_Click(m_mogSafe, current); });
+    connect(List3->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { storageList_Click(m_bag, current); });
+    const QString mogSafeEmpty = QStringLiteral("金庫が空っぽクポ；；");
+    connect(Command[3], &QPushButton::clicked, this,
+            [this, mogSafeEmpty] { takeOut(m_mogSafe, List2, mogSafeEmpty); });
+    connect(Command[4], &QPushButton::clicked, this,
+            [this, mogSafeEmpty] { move(m_mogSafe, List2, m_bag, mogSafeEmpty); });
+    connect(Command[5], &QPushButton::clicked, this,
+            [this] { takeOut(m_bag, List3, QStringLiteral("カバンが空っぽクポ；；")); });
+    connect(Command[6], &QPushButton::clicked, this,
+            [this] { move(m_bag, List3, m_mogSafe, QStringLiteral("かばんが空っぽクポ；；")); });
+    connect(Command[24], &QPushButton::clicked, this, [this] { sort(m_mogSafe); });
+    connect(Command[25], &QPushButton::clicked, this, [this] { sort(m_bag); });
+}
+
+// The order matters: choosing the first character shows its first lines'
+// details, which the panel clearing then removes; the count selector is set
+// to "1" before the first catalogue line may move it to "12" or "99".
+void Form1::startUp()
+{
+    m_startingUp = true;
+    if (!m_folder.exists())
+        m_startUpProblems << QStringLiteral("データフォルダーが見つかりません。保存や登録はできません。\n%1")
+                                 .arg(m_folder.path());
+
+    const CatalogueFileReport seed = m_catalogue.loadFile(
+        m_folder.filePath(QString::fromLatin1(DataFolder::kSeedCatalogue)), kSeedNullStackSize);
+    const CatalogueFileReport registered = m_catalogue.loadFile(
+        m_folder.filePath(QString::fromLatin1(DataFolder::kRegisteredItems)), kRegisteredNullStackSize);
+    for (const QString& problem : {catalogueProblems(seed, m_folder.exists()), catalogueProblems(registered, false)})
+        if (!problem.isEmpty())
+            m_startUpProblems << problem;
+    m_catalogueView.showAll(m_catalogue);
+
+    const ReadResult roster = m_roster.load();
+    if (roster.status == ReadResult::Status::Failed)
+        m_startUpProblems << QStringLiteral("%1 を読み込めませんでした（%2）。")
+                                 .arg(QString::fromLatin1(DataFolder::kRoster), roster.reason);
+    Combo2->addItems(m_roster.names());
+    if (Combo2->count() > 0)
+        Combo2->setCurrentIndex(0);
+    updateCountCaptions();
+
+    const QString buttonCaptions[] = {
+        {}, QStringLiteral("モグ金庫へ"), QStringLiteral("かばんへ"), QStringLiteral("アイテムを消去"),
+        QStringLiteral("かばんへ"), QStringLiteral("アイテムを消去"), QStringLiteral("モグ金庫へ"),
+        QStringLiteral("12"), QStringLiteral("99"), QStringLiteral("+1"), QStringLiteral("-1"),
+        QStringLiteral("+10"), QStringLiteral("-10"), QStringLiteral("保存"), QStringLiteral("検索")};
+    for (int n = 1; n <= 14; ++n)
+        Command[n]->setText(buttonCaptions[n]);
+    Command[23]->setText(QStringLiteral("すべて表示"));
+    Frame1->setTitle(QStringLiteral("アイテム一覧"));
+    Frame2->setTitle(QStringLiteral("モグ金庫"));
+    Frame3->setTitle(QStringLiteral("かばん"));
+    Frame4->setTitle(QStringLiteral("スタック数"));
+    Frame5->setTitle(QStringLiteral("キャラクター名"));
+    Frame6->setTitle(QStringLiteral("クリスタル"));
+    Frame7->setTitle(QStringLiteral("Information"));
+
+    Text1->setText(QStringLiteral("アイテム名を入力"));
+    Combo1->setCurrentIndex(0);
+    setWindowTitle(QStringLiteral("Morvane for FF XI"));
+    for (int n = 15; n <= 22; ++n)
+        Command[n]->setText(QString());
+    Command[24]->setText(QStringLiteral("ソート"));
+    Command[25]->setText(QStringLiteral("ソート"));
+
+    selectFirstCatalogueLine();
+    clearDetailPanel();
+    Label7->setText(QStringLiteral("Final Fantasy XI Support Soft"));
+    Label8->setText(QStringLiteral("Ver1.3.0"));
+    m_startingUp = false;
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_startUpReported) {
+        m_startUpReported = true;
+        // Told once, after the window is on screen, so the player sees what
+        // the message is about.
+        QTimer::singleShot(0, this, &Form1::reportStartUpProblems);
+    }
+}
+
+void Form1::reportStartUpProblems()
+{
+    if (!m_startUpProblems.isEmpty())
+        showMessage(this, m_startUpProblems.join(QStringLiteral("\n\n")));
+    m_startUpProblems.clear();
+}
+
+void Form1::report(const QString& message)
+{
+    if (m_startingUp)
+        m_startUpProblems << message;
+    else
+        showMessage(this, message);
+}
+
+// ---- Catalogue ----------------------------------------------------------
+
+void Form1::List1_Click(const QModelIndex& current)
+{
+    if (!current.isValid())
+        return;
+    const std::optional<SelectorSetting> setting = selectorSettingFor(m_catalogueView.viewStack(current.row()));
+    if (!setting)
+        return;
+    Combo1->setCurrentIndex(setting->index);
+    Command[7]->setEnabled(setting->twelveEnabled);
+    Command[8]->setEnabled(setting->ninetyNineEnabled);
+    for (int n = 9; n <= 12; ++n)
+        Command[n]->setEnabled(setting->stepsEnabled);
+}
+
+void Form1::selectFirstCatalogueLine()
+{
+    if (m_catalogueView.lineCount() > 0)
+        List1->selectRow(0);
+}
+
+void Form1::Command14_Click()
+{
+    const WildcardPattern pattern(QStringLiteral("*") + Text1->text() + QStringLiteral("*"));
+    m_catalogueView.rebuild(m_catalogue, [&pattern](const QString& name) { return pattern.matches(name); });
+    if (m_catalogueView.lineCount() > 0)
+        selectFirstCatalogueLine();
+    else
+        showMessage(this, QStringLiteral("該当するアイテムはありません"));
+}
+
+void Form1::crystalFilter_Click(int element)
+{
+    const QString& crystal = kCrystalNames[element][0];
+    const QString& cluster = kCrystalNames[element][1];
+    m_catalogueView.rebuild(m_catalogue, [&](const QString& name) { return name == crystal || name == cluster; });
+    selectFirstCatalogueLine();
+}
+
+void Form1::Command23_Click()
+{
+    m_catalogueView.showAll(m_catalogue);
+    selectFirstCatalogueLine();
+}
+
+// ---- Count selector and putting away --------------------------------------
+
+void Form1::countButton_Click(CountButton button)
+{
+    Combo1->setCurrentIndex(countIndexAfter(button, Combo1->currentIndex()));
+}
+
+void Form1::putItem(Storage& storage)
+{
+    const int line = List1->selectedRow();
+    if (line < 0)
+        return;
+    if (storage.isFull()) {
+        showMessage(this, QStringLiteral("%1個より多くは入りません。").arg(Storage::kCapacity));
+        return;
+    }
+    QString count;
+    if (m_catalogueView.viewStack(line) == 1) {
+        Combo1->setCurrentIndex(0);
+        count = QStringLiteral("1");
+    } else {
+        count = Combo1->currentText();
+    }
+    storage.append(storageLine(m_catalogueView.lineText(line), count), m_catalogueView.viewDetail(line));
+    updateCountCaptions();
+}
+
+// ---- Storages ----------------------------------------------------------
+
+void Form1::Combo2_Click(int index)
+{
+    m_indexChangedByChoice = index >= 0;
+    if (index >= 0)
+        loadStorages(Combo2->itemText(index));
+}
+
+void Form1::Combo2_Activated(int index)
+{
+    // A player's choice of another entry has already loaded through the
+    // index change; choosing the entry already chosen reloads it, which
+    // discards unsaved changes.
+    if (m_indexChangedByChoice) {
+        m_indexChangedByChoice = false;
+        return;
+    }
+    if (index >= 0)
+        loadStorages(Combo2->itemText(index));
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    // Every choice a player makes in the character box starts with one of
+    // these; an index change made earlier by the program is no part of it.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+        m_indexChangedByChoice = false;
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::Combo2_TextEdited()
+{
+    if (Combo2->currentIndex() < 0)
+        return;
+    // Typing a name chooses nobody; keep what was typed on screen.
+    QLineEdit* edit = Combo2->lineEdit();
+    const QString typed = edit->text();
+    const int cursor = edit->cursorPosition();
+    Combo2->setCurrentIndex(-1);
+    edit->setText(typed);
+    edit->setCursorPosition(cursor);
+}
+
+void Form1::loadStorages(const QString& character)
+{
+    const StorageLoadReport loaded = morvane::loadStorages(m_folder, character, m_mogSafe, m_bag);
+    m_currentCharacter = character;
+    m_hasCurrentCharacter = true;
+    if (m_mogSafe.lineCount() > 0)
+        List2->selectRow(0);
+    if (m_bag.lineCount() > 0)
+        List3->selectRow(0);
+    updateCountCaptions();
+
+    QStringList problems;
+    for (const QString& file : loaded.unreadableFiles)
+        problems << QStringLiteral("読み込めませんでした: %1").arg(file);
+    for (const QString& file : loaded.truncatedFiles)
+        problems << QStringLiteral("%1 は %2 行を超えているため、最初の %2 行だけを読み込みました。"
+                                   "このまま保存すると残りの行は失われます。")
+                        .arg(file)
+                        .arg(Storage::kCapacity);
+    if (!problems.isEmpty())
+        report(problems.join(u'\n'));
+}
+
+void Form1::Command13_Click()
+{
+    if (!m_hasCurrentCharacter) {
+        showMessage(this, kNobodyMessage);
+        return;
+    }
+    if (!isUsableCharacterFileName(m_currentCharacter)) {
+        showMessage(this, QStringLiteral("「%1」はファイル名に使えない文字を含むため、保存できません。")
+                              .arg(m_currentCharacter));
+        return;
+    }
+    const FileResult saved = saveStorages(m_folder, m_currentCharacter, m_mogSafe, m_bag);
+    if (!saved.ok())
+        showMessage(this, failedWrite(QStringLiteral("保存できませんでした。"), saved));
+}
+
+void Form1::storageList_Click(const Storage& storage, const QModelIndex& current)
+{
+    clearDetailPanel();
+    if (!current.isValid())
+        return;
+    const QStringList parts = storage.detail(current.row()).split(QStringLiteral("<br>"), Qt::KeepEmptyParts,
+                                                                  Qt::CaseInsensitive);
+    QLabel* const labels[] = {Label1, Label4, Label5, Label6};
+    for (int k = 0; k < 4 && k < parts.size(); ++k)
+        labels[k]->setText(parts.at(k));
+}
+
+void Form1::takeOut(Storage& source, ListBox* list, const QString& emptyMessage)
+{
+    const int line = list->selectedRow();
+    if (line < 0) {
+        showMessage(this, emptyMessage);
+    } else {
+        // Taking the selection away first keeps the list from moving it to a
+        // neighbouring line (and showing that line's details) on its own.
+        list->selectRow(-1);
+        source.removeAt(line);
+        selectLastStoredLines();
+    }
+    updateCountCaptions();
+}
+
+void Form1::move(Storage& source, ListBox* sourceList, Storage& destination, const QString& emptyMessage)
+{
+    const int line = sourceList->selectedRow();
+    if (line < 0) {
+        showMessage(this, emptyMessage);
+    } else if (destination.isFull()) {
+        showMessage(this, QStringLiteral("%1個より多くは入りません。").arg(Storage::kCapacity));
+    } else {
+        destination.append(source.line(line), source.detail(line));
+        sourceList->selectRow(-1);
+        source.removeAt(line);
+        selectLastStoredLines();
+    }
+    updateCountCaptions();
+}
+
+void Form1::sort(Storage& storage)
+{
+    sortStorage(storage);
+}
+
+void Form1::selectLastStoredLines()
+{
+    List2->selectRow(m_mogSafe.lineCount() - 1);
+    List3->selectRow(m_bag.lineCount() - 1);
+}
+
+void Form1::updateCountCaptions()
+{
+    Label2->setText(m_mogSafe.countCaption());
+    Label3->setText(m_bag.countCaption());
+}
+
+void Form1::clearDetailPanel()
+{
+    for (QLabel* label : {Label1, Label4, Label5, Label6})
+        label->clear();
+}
+
+// ---- Menu -------------------------------------------------------------
+
+void Form1::itemadd_Click()
+{
+    if (!m_form3) {
+        m_form3 = new Form3(*this, this);
+        m_form3->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_form3->show();
+    m_form3->raise();
+    m_form3->activateWindow();
+}
+
+void Form1::addc_Click()
+{
+    if (!m_form2) {
+        m_form2 = new Form2(*this, this);
+        m_form2->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_form2->show();
+    m_form2->raise();
+    m_form2->activateWindow();
+}
+
+void Form1::clec_Click()
+{
+    const int chosen = Combo2->currentIndex();
+    if (chosen < 0)
+        showMessage(this, kNobodyMessage);
+    const FileResult written = m_roster.removeAt(chosen);
+    if (!written.ok()) {
+        showMessage(this, failedWrite(QStringLiteral("キャラクターを削除できませんでした。"), written));
+        return;
+    }
+    if (chosen >= 0) {
+        // Nobody is chosen while the entry goes, so the list does not choose
+        // (and load) a neighbour on its own.
+        Combo2->setCurrentIndex(-1);
+        Combo2->removeItem(chosen);
+    }
+    selectLastCharacter();
+}
+
+void Form1::selectLastCharacter()
+{
+    if (Combo2->count() > 0) {
+        Combo2->setCurrentIndex(Combo2->count() - 1);
+        return;
+    }
+    // Nobody is left: the deleted character's lines are not kept on screen.
+    m_hasCurrentCharacter = false;
+    m_currentCharacter.clear();
+    m_mogSafe.replace({}, {});
+    m_bag.replace({}, {});
+    Combo2->setCurrentIndex(-1);
+    clearDetailPanel();
+    updateCountCaptions();
+}
+
+void Form1::end_Click()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+// ---- Registrations from the dialogs ----------------------------------------
+
+int Form1::catalogueLineCount() const
+{
+    return m_catalogueView.lineCount();
+}
+
+bool Form1::registerItem(const ItemRecord& record)
+{
+    if (m_catalogue.isFull() || m_catalogueView.isFull()) {
+        showMessage(this, QStringLiteral("アイテムリストは %1 件までです。これ以上は登録できません。")
+                              .arg(ItemCatalogue::kCapacity));
+        return false;
+    }
+    // The file comes first: a registration that cannot be written is not
+    // shown either, so the list always matches what the next start-up loads.
+    const FileResult written = appendTextLine(
+        m_folder.filePath(QString::fromLatin1(DataFolder::kRegisteredItems)), record.line());
+    if (!written.ok()) {
+        showMessage(this, failedWrite(QStringLiteral("アイテムを登録できませんでした。"), written));
+        return false;
+    }
+    m_catalogue.append(record.entry);
+    m_catalogueView.appendLine(record.entry);
+    List1->selectRow(m_catalogueView.lineCount() - 1);
+    return true;
+}
+
+bool Form1::addCharacter(const QString& name)
+{
+    const FileResult written = m_roster.append(name);
+    if (!written.ok()) {
+        showMessage(this, failedWrite(QStringLiteral("キャラクターを追加できませんでした。"), written));
+        return false;
+    }
+    Combo2->addItem(name);
+    Combo2->setCurrentIndex(Combo2->count() - 1);
+    return true;
+}

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "model/CatalogueView.h"
+#include "model/CharacterRoster.h"
+#include "model/DataFolder.h"
+#include "model/ItemCatalogue.h"
+#include "model/StackCount.h"
+#include "model/Storage.h"
+#include "ui/character_dialog/CharacterRegistrar.h"
+#include "ui/item_dialog/ItemRegistrar.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace morvane {
+class Form2;
+class Form3;
+class ListBox;
+}
+
+// The main window: the catalogue, the count selector, the current
+// character's two storages and the detail panel. Its handlers only route
+// control events to the model and refresh the controls.
+class Form1 : public QMainWindow,
+              private morvane::ItemRegistrar,
+              private morvane::CharacterRegistrar {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    // Runs over another data folder (tests, benchmarks).
+    explicit Form1(const QString& dataFolder, QWidget* parent = nullptr);
+    ~Form1() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildMenu();
+    void connectHandlers();
+    void startUp();
+    void reportStartUpProblems();
+    void report(const QString& message);
+
+    // Catalogue
+    void List1_Click(const QModelIndex& current);
+    void Command14_Click();
+    void crystalFilter_Click(int element);
+    void Command23_Click();
+    void selectFirstCatalogueLine();
+
+    // Count selector and putting away
+    void countButton_Click(morvane::CountButton button);
+    void putItem(morvane::Storage& storage);
+
+    // Storages
+    void Combo2_Click(int index);
+    void Combo2_Activated(int index);
+    void Combo2_TextEdited();
+    void loadStorages(const QString& character);
+    void Command13_Click();
+    void storageList_Click(const morvane::Storage& storage, const QModelIndex& current);
+    void takeOut(morvane::Storage& source, morvane::ListBox* list, const QString& emptyMessage);
+    void move(morvane::Storage& source, morvane::ListBox* sourceList, morvane::Storage& destination,
+              const QString& emptyMessage);
+    void sort(morvane::Storage& storage);
+    void selectLastStoredLines();
+    void updateCountCaptions();
+    void clearDetailPanel();
+
+    // Menu
+    void itemadd_Click();
+    void addc_Click();
+    void clec_Click();
+    void end_Click();
+    void selectLastCharacter();
+
+    int catalogueLineCount() const override;
+    bool registerItem(const morvane::ItemRecord& record) override;
+    bool addCharacter(const QString& name) override;
+
+    morvane::DataFolder m_folder;
+    morvane::ItemCatalogue m_catalogue;
+    morvane::CatalogueView m_catalogueView;
+    morvane::CharacterRoster m_roster;
+    morvane::Storage m_mogSafe;
+    morvane::Storage m_bag;
+    QString m_currentCharacter;
+    bool m_hasCurrentCharacter = false;
+    bool m_indexChangedByChoice = false;
+
+    bool m_startingUp = false;
+    bool m_startUpReported = false;
+    QStringList m_startUpProblems;
+
+    QPointer<morvane::Form2> m_form2;
+    QPointer<morvane::Form3> m_form3;
+
+    // Controls, named as their objectNames.
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    QGroupBox* Frame6 = nullptr;
+    QGroupBox* Frame7 = nullptr;
+    morvane::ListBox* List1 = nullptr;
+    morvane::ListBox* List2 = nullptr;
+    morvane::ListBox* List3 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    QPushButton* Command[26] = {}; // Command[1] .. Command[25]
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Image1 = nullptr;
+};

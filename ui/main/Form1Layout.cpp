@@ -1,0 +1,174 @@
+#include "ui/main/Form1.h"
+
+#include "ui/ListBox.h"
+#include "ui/main/StorageLineDelegate.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Crystal buttons in filter order, darkness to lightning.
+constexpr const char* kCrystalPictures[8] = {"darkness", "fire", "light", "water",
+                                            "earth", "ice", "wind", "lightning"};
+
+template <typename Widget>
+Widget* named(Widget* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* plainLabel(const QString& name, QWidget* parent)
+{
+    auto* label = named(new QLabel(parent), name);
+    // Detail texts may hold "<" and must never be taken for markup.
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+void Form1::buildWindow()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
+
+    for (int n = 1; n <= 25; ++n) {
+        Command[n] = named(new QPushButton(central), QStringLiteral("Command%1").arg(n));
+        Command[n]->setAutoDefault(false);
+    }
+
+    // Catalogue area
+    Frame1 = named(new QGroupBox(central), QStringLiteral("Frame1"));
+    List1 = named(new morvane::ListBox(Frame1), QStringLiteral("List1"));
+    List1->setModel(&m_catalogueView);
+    Text1 = named(new QLineEdit(Frame1), QStringLiteral("Text1"));
+    Frame6 = named(new QGroupBox(Frame1), QStringLiteral("Frame6"));
+    auto* crystals = new QGridLayout(Frame6);
+    for (int element = 0; element < 8; ++element) {
+        QPushButton* button = Command[15 + element];
+        button->setIcon(QIcon(QStringLiteral(":/crystals/%1.png").arg(kCrystalPictures[element])));
+        button->setIconSize(QSize(32, 32));
+        button->setFixedSize(40, 40);
+        crystals->addWidget(button, element / 4, element % 4);
+    }
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(Text1, 1);
+    searchRow->addWidget(Command[14]);
+    auto* catalogueLayout = new QVBoxLayout(Frame1);
+    catalogueLayout->addWidget(List1, 1);
+    catalogueLayout->addLayout(searchRow);
+    catalogueLayout->addWidget(Command[23]);
+    catalogueLayout->addWidget(Frame6, 0, Qt::AlignHCenter);
+
+    // Character area
+    Frame5 = named(new QGroupBox(central), QStringLiteral("Frame5"));
+    Combo2 = named(new QComboBox(Frame5), QStringLiteral("Combo2"));
+    Combo2->setEditable(true);
+    Combo2->setInsertPolicy(QComboBox::NoInsert);
+    Combo2->setMinimumContentsLength(10);
+    auto* characterLayout = new QHBoxLayout(Frame5);
+    characterLayout->addWidget(Combo2, 1);
+    characterLayout->addWidget(Command[13]);
+
+    // Count selector
+    Frame4 = named(new QGroupBox(central), QStringLiteral("Frame4"));
+    Combo1 = named(new QComboBox(Frame4), QStringLiteral("Combo1"));
+    for (int count = 1; count <= morvane::kCountEntries; ++count)
+        Combo1->addItem(QString::number(count));
+    Combo1->setMaxVisibleItems(12);
+    auto* countLayout = new QGridLayout(Frame4);
+    countLayout->addWidget(Combo1, 0, 0, 1, 2);
+    for (int n = 7; n <= 12; ++n) {
+        countLayout->addWidget(Command[n], 1 + (n - 7) / 2, (n - 7) % 2);
+    }
+
+    Image1 = named(new QLabel(central), QStringLiteral("Image1"));
+    Image1->setPixmap(QIcon(QStringLiteral(":/pictures/picture.png")).pixmap(QSize(70, 100)));
+    Image1->setFixedSize(70, 100);
+
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(Frame5);
+    middle->addWidget(Frame4);
+    middle->addWidget(Command[1]);
+    middle->addWidget(Command[2]);
+    middle->addStretch(1);
+    middle->addWidget(Image1, 0, Qt::AlignHCenter);
+
+    // Storage areas: count caption, list, move, take out, sort.
+    auto storageArea = [&](QGroupBox*& frame, int frameNumber, QLabel*& caption, int labelNumber,
+                           morvane::ListBox*& list, int listNumber, morvane::Storage& storage,
+                           int moveButton, int takeOutButton, int sortButton) {
+        frame = named(new QGroupBox(central), QStringLiteral("Frame%1").arg(frameNumber));
+        caption = plainLabel(QStringLiteral("Label%1").arg(labelNumber), frame);
+        list = named(new morvane::ListBox(frame), QStringLiteral("List%1").arg(listNumber));
+        list->setModel(&storage);
+        list->setItemDelegate(new morvane::StorageLineDelegate(list));
+        auto* layout = new QVBoxLayout(frame);
+        layout->addWidget(caption);
+        layout->addWidget(list, 1);
+        for (int n : {moveButton, takeOutButton, sortButton})
+            layout->addWidget(Command[n]);
+    };
+    storageArea(Frame2, 2, Label2, 2, List2, 2, m_mogSafe, 4, 3, 24);
+    storageArea(Frame3, 3, Label3, 3, List3, 3, m_bag, 6, 5, 25);
+
+    Frame7 = named(new QGroupBox(central), QStringLiteral("Frame7"));
+    auto* detailLayout = new QVBoxLayout(Frame7);
+    Label1 = plainLabel(QStringLiteral("Label1"), Frame7);
+    Label4 = plainLabel(QStringLiteral("Label4"), Frame7);
+    Label5 = plainLabel(QStringLiteral("Label5"), Frame7);
+    Label6 = plainLabel(QStringLiteral("Label6"), Frame7);
+    for (QLabel* label : {Label1, Label4, Label5, Label6}) {
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        detailLayout->addWidget(label);
+    }
+
+    auto* storages = new QHBoxLayout;
+    storages->addWidget(Frame2);
+    storages->addWidget(Frame3);
+    auto* right = new QVBoxLayout;
+    right->addLayout(storages, 1);
+    right->addWidget(Frame7);
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(Frame1, 5);
+    columns->addLayout(middle, 3);
+    columns->addLayout(right, 8);
+
+    Label7 = plainLabel(QStringLiteral("Label7"), central);
+    Label8 = plainLabel(QStringLiteral("Label8"), central);
+    auto* footer = new QHBoxLayout;
+    footer->addWidget(Label7);
+    footer->addWidget(Label8);
+    footer->addStretch(1);
+
+    auto* window = new QVBoxLayout(central);
+    window->addLayout(columns, 1);
+    window->addLayout(footer);
+
+    resize(980, 640);
+}
+
+void Form1::buildMenu()
+{
+    auto addCommand = [this](const char* name, const QString& caption, void (Form1::*handler)()) {
+        QAction* action = menuBar()->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    addCommand("itemadd", QStringLiteral("アイテムリスト追加"), &Form1::itemadd_Click);
+    addCommand("addc", QStringLiteral("キャラクター追加"), &Form1::addc_Click);
+    addCommand("clec", QStringLiteral("キャラクター削除"), &Form1::clec_Click);
+    addCommand("end", QStringLiteral("終了"), &Form1::end_Click);
+}

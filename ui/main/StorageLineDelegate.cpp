@@ -1,0 +1,53 @@
+#include "ui/main/StorageLineDelegate.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace morvane {
+
+int StorageLineDelegate::countColumn(const QFontMetrics& metrics)
+{
+    // Wide enough for the usual item name of up to eight full-width letters.
+    return metrics.horizontalAdvance(QStringLiteral("あ")) * 8 + metrics.averageCharWidth() * 2;
+}
+
+void StorageLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const
+{
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QString line = opt.text;
+    opt.text.clear();
+    const QWidget* widget = opt.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+    const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
+    const qsizetype firstTab = line.indexOf(u'\t');
+    const QString name = firstTab < 0 ? line : line.first(firstTab);
+    qsizetype countStart = firstTab;
+    while (countStart >= 0 && countStart < line.size() && line.at(countStart) == u'\t')
+        ++countStart;
+    const QString count = firstTab < 0 ? QString() : line.sliced(countStart);
+
+    const QPalette::ColorRole role = (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText
+                                                                          : QPalette::Text;
+    const int nameWidth = opt.fontMetrics.horizontalAdvance(name);
+    const int gap = opt.fontMetrics.averageCharWidth() * 2;
+    const int countX = qMax(countColumn(opt.fontMetrics), nameWidth + gap);
+    const int align = Qt::AlignLeft | Qt::AlignVCenter;
+    style->drawItemText(painter, textRect, align, opt.palette, true, name, role);
+    if (firstTab >= 0)
+        style->drawItemText(painter, textRect.adjusted(countX, 0, 0, 0), align, opt.palette,
+                            true, count, role);
+}
+
+QSize StorageLineDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setWidth(qMax(size.width(), countColumn(option.fontMetrics) * 3 / 2));
+    return size;
+}
+
+} // namespace morvane
