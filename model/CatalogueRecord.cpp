@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <array>
 #include <limits>
 #include <optional>
 
@@ -10,11 +11,24 @@ namespace {
 
 constexpr qint64 kFirstExcludedNumber = 50000;
 
+// Decimal digits with an optional sign; a catalogue holds thousands of these,
+// so they are read without the locale-aware conversions.
 std::optional<qint64> toNumber(QStringView field)
 {
-    bool ok = false;
-    const qint64 value = field.toLongLong(&ok, 10);
-    return ok ? std::optional<qint64>(value) : std::nullopt;
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < field.size() && (field[i] == u'-' || field[i] == u'+'))
+        negative = field[i++] == u'-';
+    if (i == field.size())
+        return std::nullopt;
+    qint64 value = 0;
+    for (; i < field.size(); ++i) {
+        const char16_t c = field[i].unicode();
+        if (c < u'0' || c > u'9' || value > 100'000'000'000LL)
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+    }
+    return negative ? -value : value;
 }
 
 std::optional<qint16> toInt16(qint64 value)
@@ -34,11 +48,21 @@ std::optional<qint16> toInt16OrNull(QStringView field, qint16 nullValue)
 
 } // namespace
 
-ParsedRecord parseCatalogueRecord(const QString& line, qint16 nullStackSize)
+ParsedRecord parseCatalogueRecord(QStringView line, qint16 nullStackSize)
 {
     ParsedRecord result;
-    const QList<QStringView> fields = QStringView(line).split(u'\t');
-    if (fields.size() < 5)
+    constexpr int kUsedFields = 6;
+    std::array<QStringView, kUsedFields> fields;
+    int fieldCount = 0;
+    qsizetype start = 0;
+    while (fieldCount < kUsedFields) {
+        const qsizetype tab = line.indexOf(u'\t', start);
+        fields[fieldCount++] = line.sliced(start, (tab < 0 ? line.size() : tab) - start);
+        if (tab < 0)
+            break;
+        start = tab + 1;
+    }
+    if (fieldCount < 5)
         return result;
 
     const std::optional<qint64> number = toNumber(fields[0]);
@@ -49,7 +73,7 @@ ParsedRecord parseCatalogueRecord(const QString& line, qint16 nullStackSize)
         result.verdict = ParsedRecord::Verdict::Excluded;
         return result;
     }
-    if (fields.size() < 6)
+    if (fieldCount < 6)
         return result;
 
     const std::optional<qint16> number16 = toInt16(*number);

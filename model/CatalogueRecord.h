@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 namespace morvane {
@@ -29,7 +30,7 @@ struct ParsedRecord {
 
 // One line of a catalogue file: tab-separated number, name, detail,
 // auxiliary value, exclusion flag and stack size; later fields are ignored.
-ParsedRecord parseCatalogueRecord(const QString& line, qint16 nullStackSize);
+ParsedRecord parseCatalogueRecord(QStringView line, qint16 nullStackSize);
 
 // The line item.dat receives for an entry (without its line end).
 QString formatCatalogueRecord(const CatalogueEntry& entry);

@@ -15,6 +15,10 @@ void CatalogueView::rebuild(const ItemCatalogue& catalogue, const NameTest& test
     m_names.clear();
     m_details.clear();
     m_stacks.clear();
+    const qsizetype expected = qMin(catalogue.entryCount(), kCapacity);
+    m_names.reserve(expected);
+    m_details.reserve(expected);
+    m_stacks.reserve(expected);
     for (int i = 0; i < catalogue.entryCount() && m_names.size() < kCapacity; ++i) {
         const CatalogueEntry& entry = catalogue.entry(i);
         if (!test(entry.name))

@@ -8,12 +8,14 @@ CatalogueFileReport ItemCatalogue::loadFile(const QString& path, qint16 nullStac
 {
     CatalogueFileReport report;
     report.fileName = QFileInfo(path).fileName();
-    const ReadResult file = readTextFile(path);
+    const TextContent file = readText(path);
     report.status = file.status;
     report.reason = file.reason;
 
-    for (qsizetype i = 0; i < file.lines.size(); ++i) {
-        const ParsedRecord record = parseCatalogueRecord(file.lines.at(i), nullStackSize);
+    const QList<QStringView> lines = splitLines(file.text);
+    m_entries.reserve(qMin<qsizetype>(m_entries.size() + lines.size(), kCapacity));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const ParsedRecord record = parseCatalogueRecord(lines.at(i), nullStackSize);
         switch (record.verdict) {
         case ParsedRecord::Verdict::Loaded:
             if (!append(record.entry))

@@ -18,10 +18,12 @@ QString Storage::countCaption() const
     return QString::number(lineCount()) + QStringLiteral("個、入っています");
 }
 
-void Storage::replace(const QStringList& lines, const QStringList& details)
+void Storage::replace(QStringList lines, const QStringList& details)
 {
     beginResetModel();
-    m_lines = lines.first(qMin<qsizetype>(lines.size(), kCapacity));
+    if (lines.size() > kCapacity)
+        lines.resize(kCapacity);
+    m_lines = std::move(lines);
     const qsizetype filled = qMin<qsizetype>(details.size(), kCapacity);
     for (qsizetype k = 0; k < kCapacity; ++k)
         m_details[k] = k < filled ? details.at(k) : QString();

@@ -28,7 +28,7 @@ public:
     QString countCaption() const;
 
     // Replaces everything; details beyond the given ones become empty.
-    void replace(const QStringList& lines, const QStringList& details);
+    void replace(QStringList lines, const QStringList& details);
     bool append(const QString& line, const QString& detail);
     // Removes one line with its detail; the lines after it move up with theirs.
     void removeAt(int position);

@@ -6,6 +6,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace morvane {
 namespace {
 
@@ -31,25 +33,40 @@ bool fitsCodePage932(const QString& text)
     return !encoder.hasError();
 }
 
-QStringList decodeLines(const QByteArray& bytes)
+QString decodeText(const QByteArray& bytes)
 {
     QStringDecoder decoder(kCodePage);
-    const QString text = decoder.decode(bytes);
+    return decoder.decode(bytes);
+}
 
-    QStringList lines;
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
+QList<QStringView> splitLines(QStringView text)
+{
+    QList<QStringView> lines;
+    const char16_t* const begin = text.utf16();
+    const char16_t* const end = begin + text.size();
+    lines.reserve(std::count(begin, end, u'\n') + 1);
+    const char16_t* start = begin;
+    for (const char16_t* p = begin; p != end; ++p) {
+        if (*p != u'\r' && *p != u'\n')
             continue;
-        lines.append(text.sliced(start, i - start));
-        if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
+        lines.append(QStringView(start, p));
+        if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
+            ++p;
+        start = p + 1;
     }
-    if (start < size)
-        lines.append(text.sliced(start));
+    if (start != end)
+        lines.append(QStringView(start, end));
+    return lines;
+}
+
+QStringList decodeLines(const QByteArray& bytes)
+{
+    const QString text = decodeText(bytes);
+    const QList<QStringView> views = splitLines(text);
+    QStringList lines;
+    lines.reserve(views.size());
+    for (const QStringView line : views)
+        lines.append(line.toString());
     return lines;
 }
 
@@ -69,9 +86,9 @@ bool encodeLines(const QStringList& lines, QByteArray* bytes)
     return !encoder.hasError();
 }
 
-ReadResult readTextFile(const QString& path)
+TextContent readText(const QString& path)
 {
-    ReadResult result;
+    TextContent result;
     QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return result; // Missing
@@ -88,7 +105,20 @@ ReadResult readTextFile(const QString& path)
         return result;
     }
     result.status = ReadResult::Status::Read;
-    result.lines = decodeLines(bytes);
+    result.text = decodeText(bytes);
+    return result;
+}
+
+ReadResult readTextFile(const QString& path)
+{
+    const TextContent content = readText(path);
+    ReadResult result;
+    result.status = content.status;
+    result.reason = content.reason;
+    const QList<QStringView> lines = splitLines(content.text);
+    result.lines.reserve(lines.size());
+    for (const QStringView line : lines)
+        result.lines.append(line.toString());
     return result;
 }
 

@@ -23,8 +23,21 @@ char32_t nextChar(const QString& text, qsizetype& i)
 WildcardPattern::WildcardPattern(const QString& pattern)
 {
     m_valid = compile(pattern);
-    if (!m_valid)
+    if (!m_valid) {
         m_tokens.clear();
+        return;
+    }
+    const qsizetype n = m_tokens.size();
+    if (n >= 2 && m_tokens.first().kind == Token::Kind::AnyRun && m_tokens.last().kind == Token::Kind::AnyRun) {
+        QString infix;
+        for (qsizetype t = 1; t + 1 < n; ++t) {
+            if (m_tokens.at(t).kind != Token::Kind::Literal)
+                return;
+            const char32_t c = m_tokens.at(t).literal;
+            infix += QString::fromUcs4(&c, 1);
+        }
+        m_infix = infix;
+    }
 }
 
 bool WildcardPattern::compile(const QString& pattern)
@@ -113,6 +126,8 @@ bool WildcardPattern::matches(const QString& text) const
 {
     if (!m_valid)
         return false;
+    if (m_infix)
+        return text.contains(*m_infix);
 
     // Every token but the star consumes exactly one character, so the
     // classic single-backtrack scan is exact: on a mismatch, let the most

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace morvane {
 
 // The catalogue search's pattern language: ? any one character, * any run of
@@ -35,6 +37,8 @@ private:
 
     QList<Token> m_tokens;
     bool m_valid = false;
+    // A plain text between two stars (the usual search) is a substring test.
+    std::optional<QString> m_infix;
 };
 
 } // namespace morvane
