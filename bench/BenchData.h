@@ -1,0 +1,75 @@
+#pragma once
+
+#include "model/TextFile.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Generated data folders: an empty one, and one at full capacity (a full
+// catalogue and a character whose two storages hold 10001 lines each).
+namespace bench {
+
+constexpr int kFull = 10001;
+
+inline QString itemName(int i)
+{
+    // Every other name holds "剣", so a search for it matches half.
+    return i % 2 == 0 ? QStringLiteral("ブロンズ剣%1").arg(i) : QStringLiteral("木綿布%1").arg(i);
+}
+
+inline QString detail(int i)
+{
+    return QStringLiteral("[片手剣]全種<br>D%1 隔231<br>Lv%2～ 戦赤シナ").arg(i % 50).arg(i % 75 + 1);
+}
+
+inline QStringList storageLines(int offset)
+{
+    QStringList lines;
+    for (int i = 0; i < kFull; ++i)
+        lines << itemName(i + offset) + QStringLiteral("\t") + QString::number(i % 99 + 1);
+    return lines;
+}
+
+inline QStringList storageDetails(int offset)
+{
+    QStringList details;
+    for (int i = 0; i < kFull; ++i)
+        details << detail(i + offset);
+    return details;
+}
+
+class DataFolder {
+public:
+    explicit DataFolder(bool full)
+    {
+        QDir(m_dir.path()).mkdir(QStringLiteral("data"));
+        QStringList catalogue;
+        if (full) {
+            for (int i = 0; i < kFull; ++i)
+                catalogue << QStringLiteral("%1\t%2\t%3\t0\t0\t%4")
+                                 .arg(i + 1)
+                                 .arg(itemName(i), detail(i))
+                                 .arg(i % 3 == 0 ? 12 : 99);
+            write("cname.dat", {QStringLiteral("クロ")});
+            write("クロmog.dat", storageLines(0));
+            write("クロmoginfo.dat", storageDetails(0));
+            write("クロbag.dat", storageLines(7));
+            write("クロbaginfo.dat", storageDetails(7));
+        }
+        write("item.20041101.txt", catalogue);
+    }
+
+    QString path() const { return m_dir.filePath(QStringLiteral("data")); }
+
+private:
+    void write(const QString& name, const QStringList& lines)
+    {
+        if (!morvane::writeTextFile(path() + u'/' + name, lines).ok())
+            qFatal("cannot write benchmark data");
+    }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace bench

@@ -1,0 +1,239 @@
+#include "BenchData.h"
+
+#include "model/CatalogueView.h"
+#include "model/ItemCatalogue.h"
+#include "model/Storage.h"
+#include "model/StorageFiles.h"
+#include "model/StorageSort.h"
+#include "model/WildcardPattern.h"
+#include "ui/main/Form1.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+// Every figure is reported as a ratio against a baseline measured in the
+// same run, so that the numbers mean the same on any machine.
+namespace {
+
+void showUntilIdle(Form1& window)
+{
+    window.show();
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+void startUp(benchmark::State& state, bool full)
+{
+    const bench::DataFolder data(full);
+    for (auto _ : state) {
+        auto* window = new Form1(data.path());
+        showUntilIdle(*window);
+        state.PauseTiming();
+        delete window;
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void BM_StartUpEmptyFolder(benchmark::State& state) { startUp(state, false); }
+void BM_StartUpFullCapacity(benchmark::State& state) { startUp(state, true); }
+
+// ---- Search --------------------------------------------------------------
+
+morvane::ItemCatalogue fullCatalogue()
+{
+    morvane::ItemCatalogue catalogue;
+    for (int i = 0; i < bench::kFull; ++i)
+        catalogue.append({qint16(i + 1), bench::itemName(i), bench::detail(i), 0, 12});
+    return catalogue;
+}
+
+void BM_SearchAndRebuildView(benchmark::State& state)
+{
+    const morvane::ItemCatalogue catalogue = fullCatalogue();
+    morvane::CatalogueView view;
+    for (auto _ : state) {
+        const morvane::WildcardPattern pattern(QStringLiteral("*剣*"));
+        view.rebuild(catalogue, [&pattern](const QString& name) { return pattern.matches(name); });
+        benchmark::DoNotOptimize(view.lineCount());
+    }
+    if (view.lineCount() != (bench::kFull + 1) / 2)
+        state.SkipWithError("the search did not match half of the catalogue");
+}
+
+void BM_BaselineStringFindScan(benchmark::State& state)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < bench::kFull; ++i)
+        names.push_back(bench::itemName(i).toStdString());
+    const std::string needle = QStringLiteral("剣").toStdString();
+    for (auto _ : state) {
+        int found = 0;
+        for (const std::string& name : names)
+            found += name.find(needle) != std::string::npos;
+        benchmark::DoNotOptimize(found);
+    }
+}
+
+// ---- Save and reload -------------------------------------------------------
+
+void BM_SaveAndReloadFullStorages(benchmark::State& state)
+{
+    const bench::DataFolder data(false);
+    const morvane::DataFolder folder(data.path());
+    morvane::Storage mog;
+    morvane::Storage bag;
+    mog.replace(bench::storageLines(0), bench::storageDetails(0));
+    bag.replace(bench::storageLines(7), bench::storageDetails(7));
+    for (auto _ : state) {
+        if (!morvane::saveStorages(folder, QStringLiteral("クロ"), mog, bag).ok())
+            state.SkipWithError("save failed");
+        morvane::loadStorages(folder, QStringLiteral("クロ"), mog, bag);
+    }
+    if (mog.lineCount() != bench::kFull || bag.lineCount() != bench::kFull)
+        state.SkipWithError("reload lost lines");
+}
+
+void BM_BaselineCopyBytesWithQFile(benchmark::State& state)
+{
+    const bench::DataFolder data(true);
+    const QStringList names{"クロmog.dat", "クロbag.dat", "クロmoginfo.dat", "クロbaginfo.dat"};
+    for (auto _ : state) {
+        for (const QString& name : names) {
+            QFile in(data.path() + u'/' + name);
+            QFile out(data.path() + QStringLiteral("/copy-") + name);
+            if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+                state.SkipWithError("copy failed");
+            out.write(in.readAll());
+        }
+    }
+}
+
+// ---- Sort -----------------------------------------------------------------
+
+// Many equal lines; details either follow the line or differ among equals.
+void sortInput(bool detailsDiffer, QStringList* lines, QStringList* details)
+{
+    for (int i = 0; i < bench::kFull; ++i) {
+        const int item = (i * 7919) % 400;
+        *lines << bench::itemName(item) + QStringLiteral("\t12");
+        *details << (detailsDiffer ? bench::detail(i) : bench::detail(item));
+    }
+}
+
+void sortBenchmark(benchmark::State& state, bool detailsDiffer)
+{
+    QStringList lines;
+    QStringList details;
+    sortInput(detailsDiffer, &lines, &details);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(morvane::sortLines(lines, details));
+}
+
+void BM_SortEqualDetails(benchmark::State& state) { sortBenchmark(state, false); }
+void BM_SortDifferingDetails(benchmark::State& state) { sortBenchmark(state, true); }
+
+void BM_BaselineStdStableSort(benchmark::State& state)
+{
+    QStringList lines;
+    QStringList details;
+    sortInput(false, &lines, &details);
+    for (auto _ : state) {
+        std::vector<QString> copy(lines.begin(), lines.end());
+        std::stable_sort(copy.begin(), copy.end());
+        benchmark::DoNotOptimize(copy.data());
+    }
+}
+
+void BM_BaselinePlainExchangeSort(benchmark::State& state)
+{
+    QStringList input;
+    QStringList inputDetails;
+    sortInput(true, &input, &inputDetails);
+    for (auto _ : state) {
+        QStringList lines = input;
+        QStringList details = inputDetails;
+        const qsizetype n = lines.size();
+        for (qsizetype i = 0; i + 1 < n; ++i)
+            for (qsizetype j = i + 1; j < n; ++j)
+                if (lines[i] > lines[j]) {
+                    lines.swapItemsAt(i, j);
+                    details.swapItemsAt(i, j);
+                }
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+
+BENCHMARK(BM_StartUpEmptyFolder)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_StartUpFullCapacity)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_BaselineStringFindScan)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SearchAndRebuildView)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BaselineCopyBytesWithQFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveAndReloadFullStorages)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BaselineStdStableSort)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortEqualDetails)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BaselinePlainExchangeSort)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_SortDifferingDetails)->Unit(benchmark::kMillisecond);
+
+// Prints, after the usual table, each measurement against its baseline.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            m_seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::printf("\nRatios (lower is faster; target in brackets):\n");
+        ratio("start-up at full capacity / empty start-up", "BM_StartUpFullCapacity/min_time:2.000",
+              "BM_StartUpEmptyFolder/min_time:2.000", "<= 1.5");
+        ratio("search and view rebuild / std::string::find scan", "BM_SearchAndRebuildView",
+              "BM_BaselineStringFindScan", "< 3");
+        ratio("save and reload / QFile byte copy", "BM_SaveAndReloadFullStorages",
+              "BM_BaselineCopyBytesWithQFile", "< 3");
+        ratio("sort, equal details / std::stable_sort", "BM_SortEqualDetails", "BM_BaselineStdStableSort",
+              "<= 5");
+        ratio("sort, differing details / plain exchange sort", "BM_SortDifferingDetails",
+              "BM_BaselinePlainExchangeSort/iterations:2", "<= 0.2");
+    }
+
+private:
+    void ratio(const char* what, const std::string& measured, const std::string& baseline, const char* target)
+    {
+        const auto m = m_seconds.find(measured);
+        const auto b = m_seconds.find(baseline);
+        if (m == m_seconds.end() || b == m_seconds.end() || b->second <= 0) {
+            std::printf("  %-50s not measured\n", what);
+            return;
+        }
+        std::printf("  %-50s %8.3f  [%s]\n", what, m->second / b->second, target);
+    }
+
+    std::map<std::string, double> m_seconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
