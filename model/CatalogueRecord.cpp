@@ -13,20 +13,20 @@ constexpr qint64 kFirstExcludedNumber = 50000;
 
 // Decimal digits with an optional sign; a catalogue holds thousands of these,
 // so they are read without the locale-aware conversions.
-std::optional<qint64> toNumber(QStringView field)
+std::optional<qint64> toNumber(QByteArrayView field)
 {
     qsizetype i = 0;
     bool negative = false;
-    if (i < field.size() && (field[i] == u'-' || field[i] == u'+'))
-        negative = field[i++] == u'-';
+    if (i < field.size() && (field[i] == '-' || field[i] == '+'))
+        negative = field[i++] == '-';
     if (i == field.size())
         return std::nullopt;
     qint64 value = 0;
     for (; i < field.size(); ++i) {
-        const char16_t c = field[i].unicode();
-        if (c < u'0' || c > u'9' || value > 100'000'000'000LL)
+        const char c = field[i];
+        if (c < '0' || c > '9' || value > 100'000'000'000LL)
             return std::nullopt;
-        value = value * 10 + (c - u'0');
+        value = value * 10 + (c - '0');
     }
     return negative ? -value : value;
 }
@@ -38,9 +38,9 @@ std::optional<qint16> toInt16(qint64 value)
     return static_cast<qint16>(value);
 }
 
-std::optional<qint16> toInt16OrNull(QStringView field, qint16 nullValue)
+std::optional<qint16> toInt16OrNull(QByteArrayView field, qint16 nullValue)
 {
-    if (field == u"NULL")
+    if (field == "NULL")
         return nullValue;
     const std::optional<qint64> value = toNumber(field);
     return value ? toInt16(*value) : std::nullopt;
@@ -48,15 +48,15 @@ std::optional<qint16> toInt16OrNull(QStringView field, qint16 nullValue)
 
 } // namespace
 
-ParsedRecord parseCatalogueRecord(QStringView line, qint16 nullStackSize)
+ParsedRecord parseCatalogueRecord(QByteArrayView line, qint16 nullStackSize)
 {
     ParsedRecord result;
     constexpr int kUsedFields = 6;
-    std::array<QStringView, kUsedFields> fields;
+    std::array<QByteArrayView, kUsedFields> fields;
     int fieldCount = 0;
     qsizetype start = 0;
     while (fieldCount < kUsedFields) {
-        const qsizetype tab = line.indexOf(u'\t', start);
+        const qsizetype tab = line.indexOf('\t', start);
         fields[fieldCount++] = line.sliced(start, (tab < 0 ? line.size() : tab) - start);
         if (tab < 0)
             break;
@@ -83,7 +83,11 @@ ParsedRecord parseCatalogueRecord(QStringView line, qint16 nullStackSize)
         return result;
 
     result.verdict = ParsedRecord::Verdict::Loaded;
-    result.entry = {*number16, fields[1].toString(), fields[2].toString(), *auxValue, *stackSize};
+    result.number = *number16;
+    result.auxValue = *auxValue;
+    result.stackSize = *stackSize;
+    result.name = fields[1];
+    result.detail = fields[2];
     return result;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
-#include <QStringView>
 #include <QtGlobal>
 
 namespace morvane {
@@ -18,19 +18,25 @@ struct CatalogueEntry {
 inline constexpr qint16 kSeedNullStackSize = 1;
 inline constexpr qint16 kRegisteredNullStackSize = 0;
 
+// One line of a catalogue file, read from its code page 932 bytes: tab-
+// separated number, name, detail, auxiliary value, exclusion flag and stack
+// size; later fields are ignored. A tab or an ASCII digit is never part of a
+// double-byte character, so the fields split safely before decoding.
 struct ParsedRecord {
     enum class Verdict {
-        Loaded,     // entry holds the record's values
+        Loaded,     // the fields below hold the record's values
         Excluded,   // a valid line that the catalogue deliberately leaves out
         Unreadable, // a line the record format cannot read
     };
     Verdict verdict = Verdict::Unreadable;
-    CatalogueEntry entry;
+    qint16 number = 0;
+    qint16 auxValue = 0;
+    qint16 stackSize = 0;
+    QByteArrayView name;   // still encoded, within the given line
+    QByteArrayView detail;
 };
 
-// One line of a catalogue file: tab-separated number, name, detail,
-// auxiliary value, exclusion flag and stack size; later fields are ignored.
-ParsedRecord parseCatalogueRecord(QStringView line, qint16 nullStackSize);
+ParsedRecord parseCatalogueRecord(QByteArrayView line, qint16 nullStackSize);
 
 // The line item.dat receives for an entry (without its line end).
 QString formatCatalogueRecord(const CatalogueEntry& entry);

@@ -2,62 +2,59 @@
 
 #include "model/ItemCatalogue.h"
 
+#include <numeric>
+
 namespace morvane {
 
-CatalogueView::CatalogueView(QObject* parent)
+CatalogueView::CatalogueView(const ItemCatalogue& catalogue, QObject* parent)
     : QAbstractListModel(parent)
+    , m_catalogue(catalogue)
 {
 }
 
-void CatalogueView::rebuild(const ItemCatalogue& catalogue, const NameTest& test)
+void CatalogueView::rebuild(const NameTest& test)
 {
     beginResetModel();
-    m_names.clear();
-    m_details.clear();
-    m_stacks.clear();
-    const qsizetype expected = qMin(catalogue.entryCount(), kCapacity);
-    m_names.reserve(expected);
-    m_details.reserve(expected);
-    m_stacks.reserve(expected);
-    for (int i = 0; i < catalogue.entryCount() && m_names.size() < kCapacity; ++i) {
-        const CatalogueEntry& entry = catalogue.entry(i);
-        if (!test(entry.name))
-            continue;
-        m_names.append(entry.name);
-        m_details.append(entry.detail);
-        m_stacks.append(entry.stackSize);
+    m_entries.clear();
+    for (int i = 0; i < m_catalogue.entryCount() && lineCount() < kCapacity; ++i) {
+        if (test(m_catalogue.name(i)))
+            m_entries.push_back(i);
     }
     endResetModel();
 }
 
-void CatalogueView::showAll(const ItemCatalogue& catalogue)
+void CatalogueView::showAll()
 {
-    rebuild(catalogue, [](const QString&) { return true; });
+    beginResetModel();
+    m_entries.resize(qMin(m_catalogue.entryCount(), kCapacity));
+    std::iota(m_entries.begin(), m_entries.end(), 0);
+    endResetModel();
 }
 
-bool CatalogueView::appendLine(const CatalogueEntry& entry)
+bool CatalogueView::appendLastEntry()
 {
-    if (isFull())
+    if (isFull() || m_catalogue.entryCount() == 0)
         return false;
     const int row = lineCount();
     beginInsertRows(QModelIndex(), row, row);
-    m_names.append(entry.name);
-    m_details.append(entry.detail);
-    m_stacks.append(entry.stackSize);
+    m_entries.push_back(m_catalogue.entryCount() - 1);
     endInsertRows();
     return true;
 }
 
-void CatalogueView::removeLastLine()
+QString CatalogueView::lineText(int line) const
 {
-    if (m_names.isEmpty())
-        return;
-    const int row = lineCount() - 1;
-    beginRemoveRows(QModelIndex(), row, row);
-    m_names.removeLast();
-    m_details.removeLast();
-    m_stacks.removeLast();
-    endRemoveRows();
+    return m_catalogue.name(m_entries[line]);
+}
+
+QString CatalogueView::viewDetail(int line) const
+{
+    return m_catalogue.detail(m_entries[line]);
+}
+
+qint16 CatalogueView::viewStack(int line) const
+{
+    return m_catalogue.stackSize(m_entries[line]);
 }
 
 int CatalogueView::rowCount(const QModelIndex& parent) const
@@ -70,7 +67,7 @@ QVariant CatalogueView::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= lineCount())
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return m_names.at(index.row());
+        return lineText(index.row());
     return {};
 }
 

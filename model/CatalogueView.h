@@ -1,19 +1,17 @@
 #pragma once
 
-#include "model/CatalogueRecord.h"
-
 #include <QAbstractListModel>
-#include <QStringList>
 
 #include <functional>
+#include <vector>
 
 namespace morvane {
 
 class ItemCatalogue;
 
-// The lines of the catalogue list: the names of the entries that passed the
-// last search or filter, in catalogue order, each with copies of its entry's
-// detail text and stack size. Nothing links a line back to its entry.
+// The lines of the catalogue list: the entries that passed the last search
+// or filter, in catalogue order. A line's text, detail and stack size are
+// those of its entry, which never changes once loaded or registered.
 class CatalogueView : public QAbstractListModel {
     Q_OBJECT
 
@@ -21,26 +19,25 @@ public:
     static constexpr int kCapacity = 10001;
     using NameTest = std::function<bool(const QString& name)>;
 
-    explicit CatalogueView(QObject* parent = nullptr);
+    explicit CatalogueView(const ItemCatalogue& catalogue, QObject* parent = nullptr);
 
-    void rebuild(const ItemCatalogue& catalogue, const NameTest& test);
-    void showAll(const ItemCatalogue& catalogue);
-    bool isFull() const { return m_names.size() >= kCapacity; }
-    bool appendLine(const CatalogueEntry& entry);
-    void removeLastLine();
+    void rebuild(const NameTest& test);
+    void showAll();
+    bool isFull() const { return lineCount() >= kCapacity; }
+    // Shows the catalogue's last entry as a new last line.
+    bool appendLastEntry();
 
-    int lineCount() const { return int(m_names.size()); }
-    const QString& lineText(int line) const { return m_names.at(line); }
-    const QString& viewDetail(int line) const { return m_details.at(line); }
-    qint16 viewStack(int line) const { return m_stacks.at(line); }
+    int lineCount() const { return int(m_entries.size()); }
+    QString lineText(int line) const;
+    QString viewDetail(int line) const;
+    qint16 viewStack(int line) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    QStringList m_names;
-    QStringList m_details;
-    QList<qint16> m_stacks;
+    const ItemCatalogue& m_catalogue;
+    std::vector<int> m_entries; // entry position of each line
 };
 
 } // namespace morvane

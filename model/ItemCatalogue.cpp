@@ -8,42 +8,81 @@ CatalogueFileReport ItemCatalogue::loadFile(const QString& path, qint16 nullStac
 {
     CatalogueFileReport report;
     report.fileName = QFileInfo(path).fileName();
-    const TextContent file = readText(path);
+    FileBytes file = readFileBytes(path);
     report.status = file.status;
     report.reason = file.reason;
 
-    const QList<QStringView> lines = splitLines(file.text);
-    m_entries.reserve(qMin<qsizetype>(m_entries.size() + lines.size(), kCapacity));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const ParsedRecord record = parseCatalogueRecord(lines.at(i), nullStackSize);
+    const EncodedLines lines = EncodedLines::fromFileBytes(file.bytes);
+    Segment segment{entryCount(), true, EncodedLines::sharing(file.bytes), EncodedLines::sharing(file.bytes)};
+    const char* const base = file.bytes.constData();
+    for (int i = 0; i < lines.size(); ++i) {
+        const ParsedRecord record = parseCatalogueRecord(lines.bytes(i), nullStackSize);
         switch (record.verdict) {
         case ParsedRecord::Verdict::Loaded:
-            if (!append(record.entry))
+            if (isFull()) {
                 ++report.linesBeyondCapacity;
+                break;
+            }
+            m_values.push_back({record.number, record.auxValue, record.stackSize});
+            segment.names.appendSpan(record.name.data() - base, record.name.size());
+            segment.details.appendSpan(record.detail.data() - base, record.detail.size());
             break;
         case ParsedRecord::Verdict::Excluded:
             break;
         case ParsedRecord::Verdict::Unreadable:
             if (report.unreadableLines++ == 0)
-                report.firstUnreadableLine = int(i) + 1;
+                report.firstUnreadableLine = i + 1;
             break;
         }
     }
+    if (segment.names.size() > 0)
+        m_segments.push_back(std::move(segment));
     return report;
 }
 
 bool ItemCatalogue::append(const CatalogueEntry& entry)
 {
-    if (isFull())
+    const std::optional<QByteArray> name = EncodedLines::encode(entry.name);
+    const std::optional<QByteArray> detail = EncodedLines::encode(entry.detail);
+    if (isFull() || !name || !detail)
         return false;
-    m_entries.append(entry);
+    // Registrations of this run get a segment of their own after the files'.
+    if (m_segments.empty() || m_segments.back().fromFile)
+        m_segments.push_back({entryCount(), false, EncodedLines(), EncodedLines()});
+    m_values.push_back({entry.number, entry.auxValue, entry.stackSize});
+    m_segments.back().names.append(*name);
+    m_segments.back().details.append(*detail);
     return true;
 }
 
-void ItemCatalogue::removeLast()
+const ItemCatalogue::Segment& ItemCatalogue::segmentOf(int position, int* index) const
 {
-    if (!m_entries.isEmpty())
-        m_entries.removeLast();
+    auto segment = m_segments.end();
+    do
+        --segment;
+    while (segment->first > position);
+    *index = position - segment->first;
+    return *segment;
+}
+
+QString ItemCatalogue::name(int position) const
+{
+    int index = 0;
+    const Segment& segment = segmentOf(position, &index);
+    return segment.names.text(index);
+}
+
+QString ItemCatalogue::detail(int position) const
+{
+    int index = 0;
+    const Segment& segment = segmentOf(position, &index);
+    return segment.details.text(index);
+}
+
+CatalogueEntry ItemCatalogue::entry(int position) const
+{
+    const Values& values = m_values[position];
+    return {values.number, name(position), detail(position), values.auxValue, values.stackSize};
 }
 
 } // namespace morvane

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "model/CatalogueRecord.h"
+#include "model/EncodedLines.h"
 #include "model/TextFile.h"
 
-#include <QList>
+#include <vector>
 
 namespace morvane {
 
@@ -11,30 +12,51 @@ namespace morvane {
 struct CatalogueFileReport {
     QString fileName;
     ReadResult::Status status = ReadResult::Status::Missing;
-    QString reason;             // why the file could not be read
-    int unreadableLines = 0;    // lines the record format cannot read
+    QString reason;              // why the file could not be read
+    int unreadableLines = 0;     // lines the record format cannot read
     int firstUnreadableLine = 0; // 1-based, 0 when none
     int linesBeyondCapacity = 0; // loadable lines left out because the catalogue was full
 };
 
 // Every item the player can put away, in load order: the seed catalogue
 // first, then the items the player registered. Entries are never reordered
-// or removed, except that a registration whose file write failed is undone.
+// or removed. Names and details stay in their files' encoding until read, so
+// a full catalogue loads in the time it takes to scan its bytes.
 class ItemCatalogue {
 public:
     static constexpr int kCapacity = 10001;
 
     CatalogueFileReport loadFile(const QString& path, qint16 nullStackSize);
 
-    bool isFull() const { return m_entries.size() >= kCapacity; }
+    bool isFull() const { return entryCount() >= kCapacity; }
+    // False when full, or when a text holds a character code page 932 cannot hold.
     bool append(const CatalogueEntry& entry);
-    void removeLast();
 
-    int entryCount() const { return int(m_entries.size()); }
-    const CatalogueEntry& entry(int position) const { return m_entries.at(position); }
+    int entryCount() const { return int(m_values.size()); }
+    QString name(int position) const;
+    QString detail(int position) const;
+    qint16 stackSize(int position) const { return m_values[position].stackSize; }
+    CatalogueEntry entry(int position) const;
 
 private:
-    QList<CatalogueEntry> m_entries;
+    struct Values {
+        qint16 number;
+        qint16 auxValue;
+        qint16 stackSize;
+    };
+    // The names and details of one file (or of the registrations of this
+    // run), entries `first` onwards.
+    struct Segment {
+        int first = 0;
+        bool fromFile = false;
+        EncodedLines names;
+        EncodedLines details;
+    };
+
+    const Segment& segmentOf(int position, int* index) const;
+
+    std::vector<Values> m_values;
+    std::vector<Segment> m_segments;
 };
 
 } // namespace morvane

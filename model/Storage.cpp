@@ -4,13 +4,21 @@ namespace morvane {
 
 Storage::Storage(QObject* parent)
     : QAbstractListModel(parent)
-    , m_details(kCapacity)
 {
+}
+
+QString Storage::detail(int position) const
+{
+    return position < m_details.size() ? m_details.text(position) : QString();
 }
 
 QStringList Storage::detailsInUse() const
 {
-    return QStringList(m_details.begin(), m_details.begin() + lineCount());
+    QStringList details;
+    details.reserve(lineCount());
+    for (int k = 0; k < lineCount(); ++k)
+        details.append(detail(k));
+    return details;
 }
 
 QString Storage::countCaption() const
@@ -18,26 +26,68 @@ QString Storage::countCaption() const
     return QString::number(lineCount()) + QStringLiteral("個、入っています");
 }
 
-void Storage::replace(QStringList lines, const QStringList& details)
+QByteArray Storage::detailFileBytes() const
+{
+    return m_details.fileBytes(lineCount());
+}
+
+void Storage::load(EncodedLines lines, EncodedLines details)
 {
     beginResetModel();
-    if (lines.size() > kCapacity)
-        lines.resize(kCapacity);
+    lines.truncate(kCapacity);
+    details.truncate(kCapacity);
+    // Every line has a detail slot, empty when its file gave none.
+    details.padTo(lines.size());
     m_lines = std::move(lines);
-    const qsizetype filled = qMin<qsizetype>(details.size(), kCapacity);
-    for (qsizetype k = 0; k < kCapacity; ++k)
-        m_details[k] = k < filled ? details.at(k) : QString();
+    m_details = std::move(details);
     endResetModel();
 }
 
-bool Storage::append(const QString& line, const QString& detail)
+bool Storage::replace(const QStringList& lines, const QStringList& details)
+{
+    EncodedLines encodedLines;
+    EncodedLines encodedDetails;
+    for (const auto& [texts, encoded] : {std::pair{&lines, &encodedLines}, std::pair{&details, &encodedDetails}}) {
+        for (const QString& text : *texts) {
+            const std::optional<QByteArray> bytes = EncodedLines::encode(text);
+            if (!bytes)
+                return false;
+            encoded->append(*bytes);
+        }
+    }
+    load(std::move(encodedLines), std::move(encodedDetails));
+    return true;
+}
+
+void Storage::clear()
+{
+    load(EncodedLines(), EncodedLines());
+}
+
+Storage::AppendResult Storage::append(const QString& line, const QString& detail)
+{
+    if (isFull())
+        return AppendResult::Full;
+    const std::optional<QByteArray> lineBytes = EncodedLines::encode(line);
+    const std::optional<QByteArray> detailBytes = EncodedLines::encode(detail);
+    if (!lineBytes || !detailBytes)
+        return AppendResult::NotStorable;
+    const int row = lineCount();
+    beginInsertRows(QModelIndex(), row, row);
+    m_lines.append(*lineBytes);
+    m_details.set(row, *detailBytes);
+    endInsertRows();
+    return AppendResult::Added;
+}
+
+bool Storage::appendFrom(const Storage& source, int position)
 {
     if (isFull())
         return false;
     const int row = lineCount();
     beginInsertRows(QModelIndex(), row, row);
-    m_lines.append(line);
-    m_details[row] = detail;
+    m_lines.append(source.m_lines.bytes(position));
+    m_details.set(row, source.m_details.bytes(position));
     endInsertRows();
     return true;
 }
@@ -48,10 +98,21 @@ void Storage::removeAt(int position)
         return;
     beginRemoveRows(QModelIndex(), position, position);
     m_lines.removeAt(position);
-    std::move(m_details.begin() + position + 1, m_details.begin() + lineCount() + 1,
-              m_details.begin() + position);
-    m_details[lineCount()].clear();
+    m_details.removeAt(position);
     endRemoveRows();
+}
+
+void Storage::reorder(const std::vector<int>& order)
+{
+    beginResetModel();
+    m_lines.reorder(order);
+    m_details.reorder(order);
+    endResetModel();
+}
+
+bool Storage::sameDetail(int a, int b) const
+{
+    return m_details.bytes(a) == m_details.bytes(b);
 }
 
 int Storage::rowCount(const QModelIndex& parent) const
@@ -64,7 +125,7 @@ QVariant Storage::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= lineCount())
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return m_lines.at(index.row());
+        return m_lines.text(index.row());
     return {};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/EncodedLines.h"
+
 #include <QAbstractListModel>
 #include <QStringList>
 
@@ -8,37 +10,51 @@
 namespace morvane {
 
 // One storage of the current character (the Mog safe or the bag): display
-// lines, each with the detail text at the same position. The detail slots
-// exist for the whole capacity; slots past the last line are never shown or
-// saved.
+// lines, each with the detail text at the same position. Details the files
+// hold beyond the last line are kept in their slots but never shown or saved.
 class Storage : public QAbstractListModel {
     Q_OBJECT
 
 public:
     static constexpr int kCapacity = 10001;
 
+    enum class AppendResult { Added, Full, NotStorable };
+
     explicit Storage(QObject* parent = nullptr);
 
-    int lineCount() const { return int(m_lines.size()); }
+    int lineCount() const { return m_lines.size(); }
     bool isFull() const { return lineCount() >= kCapacity; }
-    const QStringList& lines() const { return m_lines; }
-    const QString& line(int position) const { return m_lines.at(position); }
-    const QString& detail(int position) const { return m_details.at(position); }
+    QString line(int position) const { return m_lines.text(position); }
+    QString detail(int position) const;
+    QStringList lines() const { return m_lines.texts(lineCount()); }
     QStringList detailsInUse() const;
     QString countCaption() const;
 
-    // Replaces everything; details beyond the given ones become empty.
-    void replace(QStringList lines, const QStringList& details);
-    bool append(const QString& line, const QString& detail);
+    // The two files' contents as saving writes them.
+    QByteArray listFileBytes() const { return m_lines.fileBytes(lineCount()); }
+    QByteArray detailFileBytes() const;
+
+    // Replaces everything with what the files hold; at most kCapacity of each.
+    void load(EncodedLines lines, EncodedLines details);
+    // Nothing changes when a text holds a character code page 932 cannot hold.
+    bool replace(const QStringList& lines, const QStringList& details);
+    void clear();
+    AppendResult append(const QString& line, const QString& detail);
+    // Appends line `position` of another storage with its detail, unchanged.
+    bool appendFrom(const Storage& source, int position);
     // Removes one line with its detail; the lines after it move up with theirs.
     void removeAt(int position);
+    // Line k becomes the line that stood at order[k], its detail with it.
+    void reorder(const std::vector<int>& order);
+    // Whether two lines carry the same detail (compared as stored).
+    bool sameDetail(int a, int b) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    QStringList m_lines;
-    std::vector<QString> m_details;
+    EncodedLines m_lines;
+    EncodedLines m_details;
 };
 
 } // namespace morvane

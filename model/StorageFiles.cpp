@@ -12,16 +12,17 @@
 namespace morvane {
 namespace {
 
-QStringList readCapped(const QString& path, StorageLoadReport& report)
+EncodedLines readCapped(const QString& path, StorageLoadReport& report)
 {
-    ReadResult file = readTextFile(path);
+    FileBytes file = readFileBytes(path);
     if (file.status == ReadResult::Status::Failed)
         report.unreadableFiles.append(QFileInfo(path).fileName() + QStringLiteral(": ") + file.reason);
-    if (file.lines.size() > Storage::kCapacity) {
+    EncodedLines lines = EncodedLines::fromFileBytes(std::move(file.bytes));
+    if (lines.size() > Storage::kCapacity) {
         report.truncatedFiles.append(QFileInfo(path).fileName());
-        file.lines.resize(Storage::kCapacity);
+        lines.truncate(Storage::kCapacity);
     }
-    return file.lines;
+    return lines;
 }
 
 } // namespace
@@ -52,17 +53,17 @@ StorageLoadReport loadStorages(const DataFolder& folder, const QString& characte
     StorageLoadReport report;
     if (!isUsableCharacterFileName(character)) {
         report.unusableName = true;
-        mogSafe.replace({}, {});
-        bag.replace({}, {});
+        mogSafe.clear();
+        bag.clear();
         return report;
     }
     const StorageFilePaths paths = storageFilePaths(folder, character);
-    const QStringList mogLines = readCapped(paths.mogLines, report);
-    const QStringList bagLines = readCapped(paths.bagLines, report);
-    const QStringList mogDetails = readCapped(paths.mogDetails, report);
-    const QStringList bagDetails = readCapped(paths.bagDetails, report);
-    mogSafe.replace(mogLines, mogDetails);
-    bag.replace(bagLines, bagDetails);
+    EncodedLines mogLines = readCapped(paths.mogLines, report);
+    EncodedLines bagLines = readCapped(paths.bagLines, report);
+    EncodedLines mogDetails = readCapped(paths.mogDetails, report);
+    EncodedLines bagDetails = readCapped(paths.bagDetails, report);
+    mogSafe.load(std::move(mogLines), std::move(mogDetails));
+    bag.load(std::move(bagLines), std::move(bagDetails));
     return report;
 }
 
@@ -74,21 +75,18 @@ FileResult saveStorages(const DataFolder& folder, const QString& character,
                                    QStringLiteral("キャラクター名がファイル名に使えない文字を含んでいます"));
 
     const StorageFilePaths paths = storageFilePaths(folder, character);
-    const std::array<std::pair<QString, QStringList>, 4> files{{
-        {paths.mogLines, mogSafe.lines()},
-        {paths.bagLines, bag.lines()},
-        {paths.mogDetails, mogSafe.detailsInUse()},
-        {paths.bagDetails, bag.detailsInUse()},
+    const std::array<std::pair<QString, QByteArray>, 4> files{{
+        {paths.mogLines, mogSafe.listFileBytes()},
+        {paths.bagLines, bag.listFileBytes()},
+        {paths.mogDetails, mogSafe.detailFileBytes()},
+        {paths.bagDetails, bag.detailFileBytes()},
     }};
 
-    // Everything is encoded and written to temporary files first, and only
-    // then put in place, so that a failure midway leaves the old files whole.
+    // All four are written to temporary files first and only then put in
+    // place, so that a failure midway leaves the old files whole.
     std::array<std::unique_ptr<QSaveFile>, 4> pending;
     for (size_t f = 0; f < files.size(); ++f) {
-        const auto& [path, lines] = files[f];
-        QByteArray bytes;
-        if (!encodeLines(lines, &bytes))
-            return FileResult::failure(path, unencodableTextReason());
+        const auto& [path, bytes] = files[f];
         if (QFileInfo(path).isDir())
             return FileResult::failure(path, folderInTheWayReason());
         pending[f] = std::make_unique<QSaveFile>(path);

@@ -9,13 +9,14 @@
 namespace morvane {
 namespace {
 
+template <typename SameDetail>
 bool equalLinesCarryEqualDetails(const std::vector<int>& order, const QStringList& lines,
-                                 const QStringList& details)
+                                 const SameDetail& sameDetail)
 {
     for (size_t k = 1; k < order.size(); ++k) {
         const int previous = order[k - 1];
         const int current = order[k];
-        if (lines.at(previous) == lines.at(current) && details.at(previous) != details.at(current))
+        if (lines.at(previous) == lines.at(current) && !sameDetail(previous, current))
             return false;
     }
     return true;
@@ -48,17 +49,27 @@ std::vector<int> exchangeOrder(const std::vector<int>& stableOrder, const QStrin
     return order;
 }
 
-} // namespace
-
-SortedLines sortLines(const QStringList& lines, const QStringList& details)
+// Where each line ends up: position k receives the line that stood at
+// order[k]. When no two equal lines carry different details, any stable
+// order gives the same lines and details as the exchange sort.
+template <typename SameDetail>
+std::vector<int> sortOrder(const QStringList& lines, const SameDetail& sameDetail)
 {
     std::vector<int> order(lines.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&lines](int a, int b) { return lines.at(a) < lines.at(b); });
-    if (!equalLinesCarryEqualDetails(order, lines, details))
+    if (!equalLinesCarryEqualDetails(order, lines, sameDetail))
         order = exchangeOrder(order, lines);
+    return order;
+}
 
+} // namespace
+
+SortedLines sortLines(const QStringList& lines, const QStringList& details)
+{
+    const std::vector<int> order =
+        sortOrder(lines, [&details](int a, int b) { return details.at(a) == details.at(b); });
     SortedLines sorted;
     sorted.lines.reserve(lines.size());
     sorted.details.reserve(lines.size());
@@ -71,8 +82,8 @@ SortedLines sortLines(const QStringList& lines, const QStringList& details)
 
 void sortStorage(Storage& storage)
 {
-    const SortedLines sorted = sortLines(storage.lines(), storage.detailsInUse());
-    storage.replace(sorted.lines, sorted.details);
+    const QStringList lines = storage.lines();
+    storage.reorder(sortOrder(lines, [&storage](int a, int b) { return storage.sameDetail(a, b); }));
 }
 
 } // namespace morvane

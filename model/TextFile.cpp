@@ -27,6 +27,9 @@ QString folderInTheWayReason()
 
 bool fitsCodePage932(const QString& text)
 {
+    // A lone surrogate is held back by the encoder as the start of a pair.
+    if (!text.isValidUtf16())
+        return false;
     QStringEncoder encoder(kCodePage);
     QByteArray ignored = encoder.encode(text);
     Q_UNUSED(ignored);
@@ -83,12 +86,12 @@ bool encodeLines(const QStringList& lines, QByteArray* bytes)
     }
     QStringEncoder encoder(kCodePage);
     *bytes = encoder.encode(text);
-    return !encoder.hasError();
+    return !encoder.hasError() && text.isValidUtf16();
 }
 
-TextContent readText(const QString& path)
+FileBytes readFileBytes(const QString& path)
 {
-    TextContent result;
+    FileBytes result;
     QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return result; // Missing
@@ -98,15 +101,21 @@ TextContent readText(const QString& path)
         result.reason = info.isDir() ? folderInTheWayReason() : file.errorString();
         return result;
     }
-    const QByteArray bytes = file.readAll();
+    result.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         result.status = ReadResult::Status::Failed;
         result.reason = file.errorString();
+        result.bytes.clear();
         return result;
     }
     result.status = ReadResult::Status::Read;
-    result.text = decodeText(bytes);
     return result;
+}
+
+TextContent readText(const QString& path)
+{
+    const FileBytes file = readFileBytes(path);
+    return {file.status, decodeText(file.bytes), file.reason};
 }
 
 ReadResult readTextFile(const QString& path)
@@ -127,7 +136,13 @@ FileResult writeTextFile(const QString& path, const QStringList& lines)
     QByteArray bytes;
     if (!encodeLines(lines, &bytes))
         return FileResult::failure(path, unencodableTextReason());
+    return writeFileBytes(path, bytes);
+}
 
+FileResult writeFileBytes(const QString& path, const QByteArray& bytes)
+{
+    if (QFileInfo(path).isDir())
+        return FileResult::failure(path, folderInTheWayReason());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return FileResult::failure(path, file.errorString());

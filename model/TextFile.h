@@ -20,6 +20,13 @@ struct ReadResult {
     bool read() const { return status == Status::Read; }
 };
 
+// A whole file as it lies on disk.
+struct FileBytes {
+    ReadResult::Status status = ReadResult::Status::Missing;
+    QByteArray bytes;
+    QString reason;
+};
+
 // A whole file decoded, for readers that pick fields out of its lines
 // without keeping the lines themselves.
 struct TextContent {
@@ -41,10 +48,13 @@ QStringList decodeLines(const QByteArray& bytes);
 // cannot hold: writing it would silently change the text.
 bool encodeLines(const QStringList& lines, QByteArray* bytes);
 
+FileBytes readFileBytes(const QString& path);
 TextContent readText(const QString& path);
 ReadResult readTextFile(const QString& path);
 // Replaces the whole file atomically (temporary file, then rename).
 FileResult writeTextFile(const QString& path, const QStringList& lines);
+// Replaces the whole file with bytes already in code page 932.
+FileResult writeFileBytes(const QString& path, const QByteArray& bytes);
 // Adds one line at the end, creating the file when missing, in a single write.
 FileResult appendTextLine(const QString& path, const QString& line);
 

@@ -1,4 +1,5 @@
 #include "model/CatalogueView.h"
+#include "model/EncodedLines.h"
 #include "model/ItemCatalogue.h"
 #include "model/TextFile.h"
 
@@ -43,6 +44,8 @@ void CatalogueTest::parsesRecords_data()
     QTest::addColumn<int>("stackSize");
 
     QTest::newRow("plain") << "12\tname\tdetail\t3\t0\t99" << 1 << V::Loaded << 12 << 3 << 99;
+    // "ソ" and "表" end in the byte of a backslash: fields still split only at tabs.
+    QTest::newRow("double-byte fields") << "12\tソ表示\t[頭]Ｈ♂<br>Lv1～ 戦\t3\t0\t12" << 1 << V::Loaded << 12 << 3 << 12;
     QTest::newRow("flag 00 is 0") << "12\tn\td\t3\t00\t12" << 1 << V::Loaded << 12 << 3 << 12;
     QTest::newRow("flag 1 excluded") << "12\tn\td\t3\t1\t12" << 1 << V::Excluded << 0 << 0 << 0;
     QTest::newRow("50000 excluded") << "50000\tn\td\t3\t0\t12" << 1 << V::Excluded << 0 << 0 << 0;
@@ -70,18 +73,19 @@ void CatalogueTest::parsesRecords()
     QFETCH(QString, line);
     QFETCH(int, nullStack);
     QFETCH(ParsedRecord::Verdict, verdict);
-    const ParsedRecord record = parseCatalogueRecord(line, qint16(nullStack));
+    const QByteArray bytes = EncodedLines::encode(line).value();
+    const ParsedRecord record = parseCatalogueRecord(bytes, qint16(nullStack));
     QCOMPARE(record.verdict, verdict);
     if (verdict != ParsedRecord::Verdict::Loaded)
         return;
     QFETCH(int, number);
     QFETCH(int, auxValue);
     QFETCH(int, stackSize);
-    QCOMPARE(int(record.entry.number), number);
-    QCOMPARE(int(record.entry.auxValue), auxValue);
-    QCOMPARE(int(record.entry.stackSize), stackSize);
-    QCOMPARE(record.entry.name, line.split(u'\t').at(1));
-    QCOMPARE(record.entry.detail, line.split(u'\t').at(2));
+    QCOMPARE(int(record.number), number);
+    QCOMPARE(int(record.auxValue), auxValue);
+    QCOMPARE(int(record.stackSize), stackSize);
+    QCOMPARE(record.name, EncodedLines::encode(line.split(u'\t').at(1)).value());
+    QCOMPARE(record.detail, EncodedLines::encode(line.split(u'\t').at(2)).value());
 }
 
 void CatalogueTest::loadReportsUnreadableLines()
@@ -97,9 +101,11 @@ void CatalogueTest::loadReportsUnreadableLines()
     QCOMPARE(report.unreadableLines, 3);
     QCOMPARE(report.firstUnreadableLine, 3);
     QCOMPARE(catalogue.entryCount(), 3);
-    QCOMPARE(catalogue.entry(0).name, QStringLiteral("A"));
-    QCOMPARE(catalogue.entry(1).name, QStringLiteral("C"));
-    QCOMPARE(catalogue.entry(2).name, QStringLiteral("E"));
+    QCOMPARE(catalogue.name(0), QStringLiteral("A"));
+    QCOMPARE(catalogue.name(1), QStringLiteral("C"));
+    QCOMPARE(catalogue.name(2), QStringLiteral("E"));
+    QCOMPARE(catalogue.detail(2), QStringLiteral("e"));
+    QCOMPARE(int(catalogue.stackSize(1)), 12);
 
     const CatalogueFileReport missing = catalogue.loadFile(dir.filePath("item.dat"), kRegisteredNullStackSize);
     QCOMPARE(missing.status, ReadResult::Status::Missing);
@@ -120,28 +126,28 @@ void CatalogueTest::loadStopsAtCapacity()
     const CatalogueFileReport registered = catalogue.loadFile(dir.filePath("item.dat"), 0);
     QCOMPARE(registered.linesBeyondCapacity, 2);
     QCOMPARE(catalogue.entryCount(), ItemCatalogue::kCapacity);
-    QCOMPARE(catalogue.entry(ItemCatalogue::kCapacity - 1).name, QStringLiteral("Last"));
+    QCOMPARE(catalogue.name(ItemCatalogue::kCapacity - 1), QStringLiteral("Last"));
     QVERIFY(catalogue.isFull());
     QVERIFY(!catalogue.append({1, "x", "y", 0, 1}));
     QCOMPARE(catalogue.entryCount(), ItemCatalogue::kCapacity);
 
-    CatalogueView view;
-    view.showAll(catalogue);
+    CatalogueView view(catalogue);
+    view.showAll();
     QCOMPARE(view.lineCount(), CatalogueView::kCapacity);
-    QVERIFY(!view.appendLine({1, "x", "y", 0, 1}));
+    QVERIFY(!view.appendLastEntry());
     QCOMPARE(view.lineCount(), CatalogueView::kCapacity);
 }
 
 void CatalogueTest::viewFollowsCatalogueOrder()
 {
+    QTemporaryDir dir;
+    writeLines(dir.filePath("seed.txt"), {"1\t炎の塊\tcluster\t0\t0\t12", "2\tダガー\tdagger\t0\t0\t1",
+                                          "3\t炎のクリスタル\tcrystal\t0\t0\t99", "4\t炎の塊\tagain\t0\t0\t5"});
     ItemCatalogue catalogue;
-    QVERIFY(catalogue.append({1, "炎の塊", "cluster", 0, 12}));
-    QVERIFY(catalogue.append({2, "ダガー", "dagger", 0, 1}));
-    QVERIFY(catalogue.append({3, "炎のクリスタル", "crystal", 0, 99}));
-    QVERIFY(catalogue.append({4, "炎の塊", "again", 0, 5}));
+    QCOMPARE(catalogue.loadFile(dir.filePath("seed.txt"), 1).unreadableLines, 0);
 
-    CatalogueView view;
-    view.rebuild(catalogue, [](const QString& name) { return name.startsWith(u'炎'); });
+    CatalogueView view(catalogue);
+    view.rebuild([](const QString& name) { return name.startsWith(u'炎'); });
     QCOMPARE(view.lineCount(), 3);
     QCOMPARE(view.data(view.index(1)).toString(), QStringLiteral("炎のクリスタル"));
     QCOMPARE(view.viewDetail(1), QStringLiteral("crystal"));
@@ -149,19 +155,24 @@ void CatalogueTest::viewFollowsCatalogueOrder()
     QCOMPARE(view.viewDetail(2), QStringLiteral("again"));
     QCOMPARE(int(view.viewStack(2)), 5);
 
+    // A registration shows as a new last line of whatever the view shows.
     QSignalSpy inserted(&view, &QAbstractItemModel::rowsInserted);
     QVERIFY(catalogue.append({5, "New", "new", 0, 12}));
-    QVERIFY(view.appendLine(catalogue.entry(4)));
+    QVERIFY(view.appendLastEntry());
     QCOMPARE(inserted.count(), 1);
     QCOMPARE(view.lineCount(), 4);
     QCOMPARE(view.lineText(3), QStringLiteral("New"));
+    QCOMPARE(view.viewDetail(3), QStringLiteral("new"));
+    QVERIFY(!catalogue.append({6, QStringLiteral("\U0001F600"), "x", 0, 1}));
+    QCOMPARE(catalogue.entryCount(), 5);
 
-    view.showAll(catalogue);
+    view.showAll();
     QCOMPARE(view.lineCount(), 5);
     for (int k = 0; k < 5; ++k) {
-        QCOMPARE(view.lineText(k), catalogue.entry(k).name);
-        QCOMPARE(view.viewStack(k), catalogue.entry(k).stackSize);
+        QCOMPARE(view.lineText(k), catalogue.name(k));
+        QCOMPARE(view.viewStack(k), catalogue.stackSize(k));
     }
+    QCOMPARE(catalogue.entry(4).number, qint16(5));
 }
 
 void CatalogueTest::formatsRecord()
@@ -169,9 +180,10 @@ void CatalogueTest::formatsRecord()
     const CatalogueEntry entry{1205, QStringLiteral("ブロンズソード"), QStringLiteral("[片手剣]全種<br>x<br>Lv1～ All Jobs"), 0, 12};
     QCOMPARE(formatCatalogueRecord(entry),
              QStringLiteral("1205\tブロンズソード\t[片手剣]全種<br>x<br>Lv1～ All Jobs\t0\t0\t12"));
-    const ParsedRecord back = parseCatalogueRecord(formatCatalogueRecord(entry), 1);
+    const QByteArray line = EncodedLines::encode(formatCatalogueRecord(entry)).value();
+    const ParsedRecord back = parseCatalogueRecord(line, 1);
     QCOMPARE(back.verdict, ParsedRecord::Verdict::Loaded);
-    QCOMPARE(back.entry.detail, entry.detail);
+    QCOMPARE(back.detail, EncodedLines::encode(entry.detail).value());
 }
 
 QTEST_GUILESS_MAIN(CatalogueTest)

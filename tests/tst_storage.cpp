@@ -53,7 +53,7 @@ private slots:
 void StorageTest::removeKeepsDetailsWithLines()
 {
     Storage storage;
-    storage.replace({"a", "b", "c", "d", "e"}, {"A", "B", "C", "D", "E"});
+    QVERIFY(storage.replace({"a", "b", "c", "d", "e"}, {"A", "B", "C", "D", "E"}));
     storage.removeAt(2);
     QCOMPARE(storage.lines(), (QStringList{"a", "b", "d", "e"}));
     QCOMPARE(storage.detailsInUse(), (QStringList{"A", "B", "D", "E"}));
@@ -61,7 +61,7 @@ void StorageTest::removeKeepsDetailsWithLines()
     storage.removeAt(0);
     QCOMPARE(storage.lines(), (QStringList{"b", "d"}));
     QCOMPARE(storage.detailsInUse(), (QStringList{"B", "D"}));
-    QVERIFY(storage.append("x", "X"));
+    QCOMPARE(storage.append("x", "X"), Storage::AppendResult::Added);
     QCOMPARE(storage.detail(2), QStringLiteral("X"));
 }
 
@@ -71,12 +71,12 @@ void StorageTest::appendStopsAtCapacity()
     QStringList lines;
     for (int i = 0; i < Storage::kCapacity - 1; ++i)
         lines << QString::number(i);
-    storage.replace(lines, {});
-    QVERIFY(storage.append("last", "L"));
+    QVERIFY(storage.replace(lines, {}));
+    QCOMPARE(storage.append("last", "L"), Storage::AppendResult::Added);
     QCOMPARE(storage.lineCount(), Storage::kCapacity);
     QCOMPARE(storage.detail(Storage::kCapacity - 1), QStringLiteral("L"));
     QVERIFY(storage.isFull());
-    QVERIFY(!storage.append("over", "O"));
+    QCOMPARE(storage.append("over", "O"), Storage::AppendResult::Full);
     QCOMPARE(storage.lineCount(), Storage::kCapacity);
     storage.removeAt(Storage::kCapacity - 1);
     QCOMPARE(storage.lineCount(), Storage::kCapacity - 1);
@@ -86,7 +86,7 @@ void StorageTest::countCaption()
 {
     Storage storage;
     QCOMPARE(storage.countCaption(), QStringLiteral("0個、入っています"));
-    storage.replace(QStringList(12, "x"), {});
+    QVERIFY(storage.replace(QStringList(12, "x"), {}));
     QCOMPARE(storage.countCaption(), QStringLiteral("12個、入っています"));
 }
 
@@ -97,9 +97,9 @@ void StorageTest::saveAndReloadAreByteExact()
     const QString name = QStringLiteral(" クロ ");
     Storage mog;
     Storage bag;
-    mog.replace({QStringLiteral("炎の塊\t\t12"), QString(), QStringLiteral("ダガー\t\t1")},
-                {QStringLiteral("[その他]全種<br>塊"), QStringLiteral("empty line's detail"), QString()});
-    bag.replace({QStringLiteral("炎のクリスタル\t5")}, {QStringLiteral("Lv1～ All Jobs")});
+    QVERIFY(mog.replace({QStringLiteral("炎の塊\t\t12"), QString(), QStringLiteral("ダガー\t\t1")},
+                {QStringLiteral("[その他]全種<br>塊"), QStringLiteral("empty line's detail"), QString()}));
+    QVERIFY(bag.replace({QStringLiteral("炎のクリスタル\t5")}, {QStringLiteral("Lv1～ All Jobs")}));
     QVERIFY(saveStorages(folder, name, mog, bag).ok());
 
     const QByteArray crLf("\r\n");
@@ -147,7 +147,7 @@ void StorageTest::loadClearsUnfilledDetails()
     const DataFolder folder(dir.path());
     Storage mog;
     Storage bag;
-    mog.replace({"a", "b"}, {"other character's A", "other character's B"});
+    QVERIFY(mog.replace({"a", "b"}, {"other character's A", "other character's B"}));
     writeBytes(dir.filePath("Shiromog.dat"), "x\r\ny\r\nz");
     writeBytes(dir.filePath("Shiromoginfo.dat"), "X\r\n");
     loadStorages(folder, "Shiro", mog, bag);
@@ -196,12 +196,12 @@ void StorageTest::unusableNamesTouchNoFile()
     writeBytes(dir.filePath("Kuromog.dat"), "outside\r\n");
     Storage mog;
     Storage bag;
-    mog.replace({"shown before"}, {"D"});
+    QVERIFY(mog.replace({"shown before"}, {"D"}));
     const StorageLoadReport report = loadStorages(folder, name, mog, bag);
     QVERIFY(report.unusableName);
     QCOMPARE(mog.lineCount(), 0);
     QCOMPARE(mog.detail(0), QString());
-    mog.replace({"line"}, {"detail"});
+    QVERIFY(mog.replace({"line"}, {"detail"}));
     QVERIFY(!saveStorages(folder, name, mog, bag).ok());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Kuromog.dat"});
     QCOMPARE(QDir(dir.filePath("data")).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{});
@@ -218,8 +218,8 @@ void StorageTest::failedSaveKeepsEveryOldFile()
     QVERIFY(QDir(dir.path()).mkdir("Kuromoginfo.dat"));
     Storage mog;
     Storage bag;
-    mog.replace({"new mog"}, {"new detail"});
-    bag.replace({"new bag"}, {"new detail"});
+    QVERIFY(mog.replace({"new mog"}, {"new detail"}));
+    QVERIFY(bag.replace({"new bag"}, {"new detail"}));
     const FileResult result = saveStorages(folder, "Kuro", mog, bag);
     QVERIFY(!result.ok());
     QCOMPARE(result.path(), dir.filePath("Kuromoginfo.dat"));
@@ -228,12 +228,11 @@ void StorageTest::failedSaveKeepsEveryOldFile()
     QCOMPARE(readBytes(dir.filePath("Kurobag.dat")), QByteArray("old bag\r\n"));
     QCOMPARE(readBytes(dir.filePath("Kurobaginfo.dat")), QByteArray("old bag info\r\n"));
 
-    // A line that code page 932 cannot hold is refused before any file changes.
-    QDir(dir.path()).rmdir("Kuromoginfo.dat");
-    bag.replace({QStringLiteral("bad \U0001F600")}, {});
-    QVERIFY(!saveStorages(folder, "Kuro", mog, bag).ok());
-    QCOMPARE(readBytes(dir.filePath("Kuromog.dat")), QByteArray("old mog\r\n"));
-    QVERIFY(!QFile::exists(dir.filePath("Kuromoginfo.dat")));
+    // A line that code page 932 cannot hold never gets into a storage.
+    QVERIFY(!bag.replace({QStringLiteral("bad \U0001F600")}, {}));
+    QCOMPARE(bag.append(QStringLiteral("bad \U0001F600"), "d"), Storage::AppendResult::NotStorable);
+    QCOMPARE(bag.append("ok", QStringLiteral("\xe9")), Storage::AppendResult::NotStorable);
+    QCOMPARE(bag.lines(), QStringList{"new bag"});
 }
 
 void StorageTest::countButtons_data()

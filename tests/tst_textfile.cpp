@@ -1,3 +1,4 @@
+#include "model/EncodedLines.h"
 #include "model/TextFile.h"
 
 #include <QDir>
@@ -78,6 +79,9 @@ void TextFileTest::splitsLines_data()
     QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{""};
     QTest::newRow("CR then CR LF") << QByteArray("a\r\r\n") << QStringList{"a", ""};
     QTest::newRow("tabs kept") << QByteArray("a\t\t1\r\n") << QStringList{"a\t\t1"};
+    QTest::newRow("lone CRs then CR LF") << QByteArray("a\rb\rc\r\nd") << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("mixed ends") << QByteArray("a\nb\r\nc\rd\n") << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("double-byte before end") << QByteArray::fromHex("835c0d0a955c") << QStringList{"ソ", "表"};
 }
 
 void TextFileTest::splitsLines()
@@ -85,6 +89,9 @@ void TextFileTest::splitsLines()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     QCOMPARE(decodeLines(bytes), lines);
+    // Lines kept encoded split the same way.
+    const EncodedLines encoded = EncodedLines::fromFileBytes(bytes);
+    QCOMPARE(encoded.texts(encoded.size()), lines);
 }
 
 void TextFileTest::missingAndUnreadableFiles()

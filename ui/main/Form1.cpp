@@ -35,6 +35,11 @@ const QString kCrystalNames[8][2] = {
 
 const QString kNobodyMessage = QStringLiteral("誰もいないクポ；；");
 
+QString storageFullMessage()
+{
+    return QStringLiteral("いっぱいクポ；； %1個より多くは入りません。").arg(Storage::kCapacity);
+}
+
 QString failedWrite(const QString& what, const FileResult& result)
 {
     return what + QStringLiteral("\n") + result.path() + QStringLiteral("\n") + result.reason();
@@ -77,6 +82,7 @@ static void initResources()
 Form1::Form1(const QString& dataFolder, QWidget* parent)
     : QMainWindow(parent)
     , m_folder(dataFolder)
+    , m_catalogueView(m_catalogue)
     , m_roster(m_folder)
 {
     initResources();
@@ -148,7 +154,7 @@ void Form1::startUp()
     for (const QString& problem : {catalogueProblems(seed, m_folder.exists()), catalogueProblems(registered, false)})
         if (!problem.isEmpty())
             m_startUpProblems << problem;
-    m_catalogueView.showAll(m_catalogue);
+    m_catalogueView.showAll();
 
     const ReadResult roster = m_roster.load();
     if (roster.status == ReadResult::Status::Failed)
@@ -241,7 +247,7 @@ void Form1::selectFirstCatalogueLine()
 void Form1::Command14_Click()
 {
     const WildcardPattern pattern(QStringLiteral("*") + Text1->text() + QStringLiteral("*"));
-    m_catalogueView.rebuild(m_catalogue, [&pattern](const QString& name) { return pattern.matches(name); });
+    m_catalogueView.rebuild([&pattern](const QString& name) { return pattern.matches(name); });
     if (m_catalogueView.lineCount() > 0)
         selectFirstCatalogueLine();
     else
@@ -252,13 +258,13 @@ void Form1::crystalFilter_Click(int element)
 {
     const QString& crystal = kCrystalNames[element][0];
     const QString& cluster = kCrystalNames[element][1];
-    m_catalogueView.rebuild(m_catalogue, [&](const QString& name) { return name == crystal || name == cluster; });
+    m_catalogueView.rebuild([&](const QString& name) { return name == crystal || name == cluster; });
     selectFirstCatalogueLine();
 }
 
 void Form1::Command23_Click()
 {
-    m_catalogueView.showAll(m_catalogue);
+    m_catalogueView.showAll();
     selectFirstCatalogueLine();
 }
 
@@ -275,7 +281,7 @@ void Form1::putItem(Storage& storage)
     if (line < 0)
         return;
     if (storage.isFull()) {
-        showMessage(this, QStringLiteral("%1個より多くは入りません。").arg(Storage::kCapacity));
+        showMessage(this, storageFullMessage());
         return;
     }
     QString count;
@@ -285,7 +291,10 @@ void Form1::putItem(Storage& storage)
     } else {
         count = Combo1->currentText();
     }
-    storage.append(storageLine(m_catalogueView.lineText(line), count), m_catalogueView.viewDetail(line));
+    const Storage::AppendResult added =
+        storage.append(storageLine(m_catalogueView.lineText(line), count), m_catalogueView.viewDetail(line));
+    if (added == Storage::AppendResult::NotStorable)
+        showMessage(this, QStringLiteral("このアイテムはShift-JISで表せない文字を含むため、入れられません。"));
     updateCountCaptions();
 }
 
@@ -412,9 +421,9 @@ void Form1::move(Storage& source, ListBox* sourceList, Storage& destination, con
     if (line < 0) {
         showMessage(this, emptyMessage);
     } else if (destination.isFull()) {
-        showMessage(this, QStringLiteral("%1個より多くは入りません。").arg(Storage::kCapacity));
+        showMessage(this, storageFullMessage());
     } else {
-        destination.append(source.line(line), source.detail(line));
+        destination.appendFrom(source, line);
         sourceList->selectRow(-1);
         source.removeAt(line);
         selectLastStoredLines();
@@ -497,8 +506,8 @@ void Form1::selectLastCharacter()
     // Nobody is left: the deleted character's lines are not kept on screen.
     m_hasCurrentCharacter = false;
     m_currentCharacter.clear();
-    m_mogSafe.replace({}, {});
-    m_bag.replace({}, {});
+    m_mogSafe.clear();
+    m_bag.clear();
     Combo2->setCurrentIndex(-1);
     clearDetailPanel();
     updateCountCaptions();
@@ -533,7 +542,7 @@ bool Form1::registerItem(const ItemRecord& record)
         return false;
     }
     m_catalogue.append(record.entry);
-    m_catalogueView.appendLine(record.entry);
+    m_catalogueView.appendLastEntry();
     List1->selectRow(m_catalogueView.lineCount() - 1);
     return true;
 }

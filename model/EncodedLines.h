@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringDecoder>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace morvane {
+
+// Lines of code page 932 text kept as the bytes they have in their file and
+// decoded only when read. Loading and saving a storage then cost no more
+// than its bytes, and every line goes back to its file exactly as it came,
+// including characters that have two codes in the code page.
+class EncodedLines {
+public:
+    // Splits at CR LF, a lone CR or a lone LF. A code page 932 trail byte is
+    // never one of these, so no character is ever cut in two.
+    static EncodedLines fromFileBytes(QByteArray bytes);
+    // No lines yet; appendSpan() picks them out of the given bytes.
+    static EncodedLines sharing(QByteArray buffer);
+    // Empty when a text holds a character the code page cannot hold.
+    static std::optional<QByteArray> encode(const QString& text);
+
+    int size() const { return int(m_spans.size()); }
+    QString text(int index) const;
+    QStringList texts(int count) const;
+    QByteArrayView bytes(int index) const;
+    // The lines from 0 to count - 1, each followed by CR LF, as in a file.
+    QByteArray fileBytes(int count) const;
+
+    void append(QByteArrayView bytes);
+    void appendSpan(qsizetype position, qsizetype length);
+    void set(int index, QByteArrayView bytes);
+    void removeAt(int index);
+    void truncate(int size);
+    // Adds empty lines up to the given size.
+    void padTo(int size);
+    // Line k becomes the line that was at order[k].
+    void reorder(const std::vector<int>& order);
+    void clear();
+
+private:
+    struct Span {
+        qsizetype position = 0;
+        qsizetype length = 0;
+    };
+
+    QByteArray m_buffer;
+    std::vector<Span> m_spans;
+    mutable std::vector<std::optional<QString>> m_decoded;
+    mutable QStringDecoder m_decoder{"windows-31j"};
+};
+
+} // namespace morvane
