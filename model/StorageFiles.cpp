@@ -1,5 +1,6 @@
 #include "model/StorageFiles.h"
 
+#include "model/CharacterName.h"
 #include "model/Storage.h"
 #include "model/TextFile.h"
 
@@ -35,23 +36,11 @@ StorageFilePaths storageFilePaths(const DataFolder& folder, const QString& chara
             folder.filePath(character + QStringLiteral("baginfo.dat"))};
 }
 
-bool isUsableCharacterFileName(const QString& character)
-{
-    for (const QChar c : character) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return false;
-        if (QStringView(u"\\/:*?\"<>|").contains(c))
-            return false;
-    }
-    // "." and ".." would be the folder itself or its parent.
-    return character != u"." && character != u"..";
-}
-
 StorageLoadReport loadStorages(const DataFolder& folder, const QString& character,
                                Storage& mogSafe, Storage& bag)
 {
     StorageLoadReport report;
-    if (!isUsableCharacterFileName(character)) {
+    if (!isUsableCharacterName(character)) {
         report.unusableName = true;
         mogSafe.clear();
         bag.clear();
@@ -70,7 +59,7 @@ StorageLoadReport loadStorages(const DataFolder& folder, const QString& characte
 FileResult saveStorages(const DataFolder& folder, const QString& character,
                         const Storage& mogSafe, const Storage& bag)
 {
-    if (!isUsableCharacterFileName(character))
+    if (!isUsableCharacterName(character))
         return FileResult::failure(folder.filePath(character),
                                    QStringLiteral("キャラクター名がファイル名に使えない文字を含んでいます"));
 

@@ -20,15 +20,14 @@ struct StorageFilePaths {
 
 StorageFilePaths storageFilePaths(const DataFolder& folder, const QString& character);
 
-// A name that would reach outside the data folder or cannot be a file name
-// has no files: it is never read from or written to.
-bool isUsableCharacterFileName(const QString& character);
-
 struct StorageLoadReport {
     bool unusableName = false;
     QStringList truncatedFiles;   // held more lines than a storage can take
     QStringList unreadableFiles;  // "file: reason"
 };
+
+// A character whose name cannot be a file name has no files: it is never
+// read from or written to (isUsableCharacterName).
 
 // Replaces both storages with the character's files. Missing files are the
 // normal state of a new character; detail slots no file fills are emptied.

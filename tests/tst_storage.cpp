@@ -183,7 +183,7 @@ void StorageTest::unusableNamesTouchNoFile_data()
     QTest::newRow("angle brackets") << "<Kuro>";
     QTest::newRow("bar") << "Ku|ro";
     QTest::newRow("tab") << "Ku\tro";
-    QTest::newRow("dot dot") << "..";
+    QTest::newRow("not in code page 932") << "Ku\u00e9";
 }
 
 void StorageTest::unusableNamesTouchNoFile()

@@ -1,5 +1,6 @@
 #include "ui/main/Form1.h"
 
+#include "model/CharacterName.h"
 #include "model/StorageFiles.h"
 #include "model/StorageSort.h"
 #include "model/WildcardPattern.h"
@@ -378,7 +379,7 @@ void Form1::Command13_Click()
         showMessage(this, kNobodyMessage);
         return;
     }
-    if (!isUsableCharacterFileName(m_currentCharacter)) {
+    if (!isUsableCharacterName(m_currentCharacter)) {
         showMessage(this, QStringLiteral("「%1」はファイル名に使えない文字を含むため、保存できません。")
                               .arg(m_currentCharacter));
         return;
