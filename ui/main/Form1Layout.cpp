@@ -135,16 +135,16 @@ void Form1::buildWindow()
     }
 
     auto* storages = new QHBoxLayout;
-    storages->addWidget(Frame2);
-    storages->addWidget(Frame3);
+    storages->addWidget(Frame2, 1);
+    storages->addWidget(Frame3, 1);
     auto* right = new QVBoxLayout;
     right->addLayout(storages, 1);
     right->addWidget(Frame7);
 
     auto* columns = new QHBoxLayout;
-    columns->addWidget(Frame1, 5);
+    columns->addWidget(Frame1, 4);
     columns->addLayout(middle, 3);
-    columns->addLayout(right, 8);
+    columns->addLayout(right, 10);
 
     Label7 = plainLabel(QStringLiteral("Label7"), central);
     Label8 = plainLabel(QStringLiteral("Label8"), central);
@@ -157,7 +157,7 @@ void Form1::buildWindow()
     window->addLayout(columns, 1);
     window->addLayout(footer);
 
-    resize(980, 640);
+    resize(1120, 660);
 }
 
 void Form1::buildMenu()

@@ -7,8 +7,8 @@ namespace morvane {
 
 int StorageLineDelegate::countColumn(const QFontMetrics& metrics)
 {
-    // Wide enough for the usual item name of up to eight full-width letters.
-    return metrics.horizontalAdvance(QStringLiteral("あ")) * 8 + metrics.averageCharWidth() * 2;
+    // Wide enough for the usual item name of up to ten full-width letters.
+    return metrics.horizontalAdvance(QStringLiteral("あ")) * 10 + metrics.averageCharWidth() * 2;
 }
 
 void StorageLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
