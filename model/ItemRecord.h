@@ -10,6 +10,19 @@
 
 namespace morvane {
 
+// The registration dialog's type list: what a record carries in brackets.
+inline constexpr std::array<QStringView, 27> kItemTypes{
+    u"格闘", u"短剣", u"片手剣", u"両手剣", u"片手斧", u"両手斧", u"両手鎌",
+    u"両手槍", u"片手刀", u"両手刀", u"片手棍", u"両手棍", u"レンジ武器等", u"楽器",
+    u"矢・弾その他", u"盾", u"頭", u"首", u"胴", u"両手", u"腰",
+    u"両脚", u"両足", u"背", u"魔法", u"調度品", u"その他",
+};
+
+// The race options' captions, which are also the race texts of a record.
+inline constexpr std::array<QStringView, 12> kRaceTexts{
+    u"全種", u"Ｈ", u"Ｈ♂", u"Ｈ♀", u"Ｅ", u"Ｅ♂", u"Ｅ♀", u"Ｔ", u"Ｔ♂", u"Ｔ♀", u"Ｇ", u"Ｍ",
+};
+
 // Job box captions in index order. The first character of each of the
 // fifteen single jobs is the letter a record carries; the last box is
 // "All Jobs", carried whole.

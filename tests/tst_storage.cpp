@@ -1,3 +1,5 @@
+#include "FileBytes.h"
+
 #include "model/StackCount.h"
 #include "model/Storage.h"
 #include "model/StorageFiles.h"
@@ -12,22 +14,6 @@ using namespace morvane;
 
 Q_DECLARE_METATYPE(morvane::CountButton)
 
-namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 class StorageTest : public QObject {
     Q_OBJECT
@@ -129,7 +115,7 @@ void StorageTest::emptyStoragesSaveAsEmptyFiles()
     Storage mog;
     Storage bag;
     // A detail file longer than its list: the extra details are not written back.
-    writeBytes(dir.filePath("Kuromoginfo.dat"), "a\r\nb\r\nc\r\n");
+    QVERIFY(writeBytes(dir.filePath("Kuromoginfo.dat"), "a\r\nb\r\nc\r\n"));
     QVERIFY(loadStorages(folder, "Kuro", mog, bag).unreadableFiles.isEmpty());
     QCOMPARE(mog.lineCount(), 0);
     QCOMPARE(mog.detail(2), QStringLiteral("c"));
@@ -148,8 +134,8 @@ void StorageTest::loadClearsUnfilledDetails()
     Storage mog;
     Storage bag;
     QVERIFY(mog.replace({"a", "b"}, {"other character's A", "other character's B"}));
-    writeBytes(dir.filePath("Shiromog.dat"), "x\r\ny\r\nz");
-    writeBytes(dir.filePath("Shiromoginfo.dat"), "X\r\n");
+    QVERIFY(writeBytes(dir.filePath("Shiromog.dat"), "x\r\ny\r\nz"));
+    QVERIFY(writeBytes(dir.filePath("Shiromoginfo.dat"), "X\r\n"));
     loadStorages(folder, "Shiro", mog, bag);
     QCOMPARE(mog.lines(), (QStringList{"x", "y", "z"}));
     QCOMPARE(mog.detailsInUse(), (QStringList{"X", "", ""}));
@@ -162,7 +148,7 @@ void StorageTest::loadCapsLongFiles()
     QByteArray longFile;
     for (int i = 0; i < Storage::kCapacity + 5; ++i)
         longFile += QByteArray::number(i) + "\r\n";
-    writeBytes(dir.filePath("Kurobag.dat"), longFile);
+    QVERIFY(writeBytes(dir.filePath("Kurobag.dat"), longFile));
     Storage mog;
     Storage bag;
     const StorageLoadReport report = loadStorages(folder, "Kuro", mog, bag);
@@ -193,7 +179,7 @@ void StorageTest::unusableNamesTouchNoFile()
     QVERIFY(QDir(dir.path()).mkdir("data"));
     const DataFolder folder(dir.filePath("data"));
     // A file the name would reach outside the data folder.
-    writeBytes(dir.filePath("Kuromog.dat"), "outside\r\n");
+    QVERIFY(writeBytes(dir.filePath("Kuromog.dat"), "outside\r\n"));
     Storage mog;
     Storage bag;
     QVERIFY(mog.replace({"shown before"}, {"D"}));
@@ -212,9 +198,9 @@ void StorageTest::failedSaveKeepsEveryOldFile()
 {
     QTemporaryDir dir;
     const DataFolder folder(dir.path());
-    writeBytes(dir.filePath("Kuromog.dat"), "old mog\r\n");
-    writeBytes(dir.filePath("Kurobag.dat"), "old bag\r\n");
-    writeBytes(dir.filePath("Kurobaginfo.dat"), "old bag info\r\n");
+    QVERIFY(writeBytes(dir.filePath("Kuromog.dat"), "old mog\r\n"));
+    QVERIFY(writeBytes(dir.filePath("Kurobag.dat"), "old bag\r\n"));
+    QVERIFY(writeBytes(dir.filePath("Kurobaginfo.dat"), "old bag info\r\n"));
     QVERIFY(QDir(dir.path()).mkdir("Kuromoginfo.dat"));
     Storage mog;
     Storage bag;

@@ -1,3 +1,5 @@
+#include "FileBytes.h"
+
 #include "model/EncodedLines.h"
 #include "model/TextFile.h"
 
@@ -8,22 +10,6 @@
 
 using namespace morvane;
 
-namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
 
 class TextFileTest : public QObject {
     Q_OBJECT
@@ -102,7 +88,7 @@ void TextFileTest::missingAndUnreadableFiles()
     const ReadResult folder = readTextFile(dir.filePath("folder.dat"));
     QCOMPARE(folder.status, ReadResult::Status::Failed);
     QVERIFY(!folder.reason.isEmpty());
-    writeBytes(dir.filePath("empty.dat"), {});
+    QVERIFY(writeBytes(dir.filePath("empty.dat"), {}));
     const ReadResult empty = readTextFile(dir.filePath("empty.dat"));
     QCOMPARE(empty.status, ReadResult::Status::Read);
     QVERIFY(empty.lines.isEmpty());
@@ -112,7 +98,7 @@ void TextFileTest::writeReplacesWholeFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.dat");
-    writeBytes(path, "a much longer old content that must disappear entirely\r\n");
+    QVERIFY(writeBytes(path, "a much longer old content that must disappear entirely\r\n"));
     QVERIFY(writeTextFile(path, {QStringLiteral("クポ"), QString(), QStringLiteral("x\ty")}).ok());
     QCOMPARE(readBytes(path), QByteArray::fromHex("834e837c") + "\r\n\r\nx\ty\r\n");
     QVERIFY(writeTextFile(path, {}).ok());
@@ -124,7 +110,7 @@ void TextFileTest::writeRefusesWhatCannotBeEncoded()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.dat");
-    writeBytes(path, "old\r\n");
+    QVERIFY(writeBytes(path, "old\r\n"));
     for (const QString& text : {QStringLiteral("é"), QStringLiteral("😀"), QStringLiteral("\uFFFD")}) {
         QVERIFY(!fitsCodePage932(text));
         const FileResult result = writeTextFile(path, {QStringLiteral("ok"), text});

@@ -1,12 +1,14 @@
 #include "scripts/seedgen/SeedTable.h"
 
 #include "model/CatalogueRecord.h"
+#include "model/ItemRecord.h"
 #include "model/TextFile.h"
 
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <optional>
 
 namespace morvane {
@@ -18,31 +20,9 @@ constexpr int kColumnCount = 8;
 constexpr int kLargestNumber = 32767;
 constexpr int kLargestLevel = 99;
 
-const QStringList& itemTypes()
+bool isOneOf(QStringView text, const auto& table)
 {
-    static const QStringList types = {
-        QStringLiteral("格闘"), QStringLiteral("短剣"), QStringLiteral("片手剣"),
-        QStringLiteral("両手剣"), QStringLiteral("片手斧"), QStringLiteral("両手斧"),
-        QStringLiteral("両手鎌"), QStringLiteral("両手槍"), QStringLiteral("片手刀"),
-        QStringLiteral("両手刀"), QStringLiteral("片手棍"), QStringLiteral("両手棍"),
-        QStringLiteral("レンジ武器等"), QStringLiteral("楽器"), QStringLiteral("矢・弾その他"),
-        QStringLiteral("盾"), QStringLiteral("頭"), QStringLiteral("首"),
-        QStringLiteral("胴"), QStringLiteral("両手"), QStringLiteral("腰"),
-        QStringLiteral("両脚"), QStringLiteral("両足"), QStringLiteral("背"),
-        QStringLiteral("魔法"), QStringLiteral("調度品"), QStringLiteral("その他"),
-    };
-    return types;
-}
-
-const QStringList& raceTexts()
-{
-    static const QStringList races = {
-        QStringLiteral("全種"), QStringLiteral("Ｈ"), QStringLiteral("Ｈ♂"),
-        QStringLiteral("Ｈ♀"), QStringLiteral("Ｅ"), QStringLiteral("Ｅ♂"),
-        QStringLiteral("Ｅ♀"), QStringLiteral("Ｔ"), QStringLiteral("Ｔ♂"),
-        QStringLiteral("Ｔ♀"), QStringLiteral("Ｇ"), QStringLiteral("Ｍ"),
-    };
-    return races;
+    return std::find(table.begin(), table.end(), text) != table.end();
 }
 
 const QString& allJobs()
@@ -117,11 +97,11 @@ public:
             fail(QStringLiteral("the item name is empty"));
 
         item.type = fields[2];
-        if (!itemTypes().contains(item.type))
+        if (!isOneOf(item.type, kItemTypes))
             fail(QStringLiteral("type \"%1\" is not one of the 27 item types").arg(item.type));
 
         item.race = fields[3];
-        if (!raceTexts().contains(item.race))
+        if (!isOneOf(item.race, kRaceTexts))
             fail(QStringLiteral("race \"%1\" is not one of the 12 race texts").arg(item.race));
 
         item.comment = fields[4];

@@ -64,16 +64,7 @@ constexpr std::array<Place, 8> kFramePlaces{{
     {3240, 2520, 3495, 615},
 }};
 
-constexpr std::array<QStringView, 27> kTypeEntries{
-    u"格闘", u"短剣", u"片手剣", u"両手剣", u"片手斧", u"両手斧", u"両手鎌",
-    u"両手槍", u"片手刀", u"両手刀", u"片手棍", u"両手棍", u"レンジ武器等", u"楽器",
-    u"矢・弾その他", u"盾", u"頭", u"首", u"胴", u"両手", u"腰",
-    u"両脚", u"両足", u"背", u"魔法", u"調度品", u"その他",
-};
 
-constexpr std::array<QStringView, 12> kRaceCaptions{
-    u"全種", u"Ｈ", u"Ｈ♂", u"Ｈ♀", u"Ｅ", u"Ｅ♂", u"Ｅ♀", u"Ｔ", u"Ｔ♂", u"Ｔ♀", u"Ｇ", u"Ｍ",
-};
 constexpr std::array<std::pair<int, int>, 12> kRacePositions{{
     {120, 240}, {120, 600}, {120, 840}, {120, 1080}, {720, 600}, {720, 840},
     {720, 1080}, {1440, 600}, {1440, 840}, {1440, 1080}, {2040, 600}, {2040, 840},
@@ -269,10 +260,10 @@ void Form3::load()
     for (int i = 0; i < int(m_command.size()); ++i)
         m_command[i]->setText(kCommandCaptions[i].toString());
     for (int i = 0; i < int(m_option1.size()); ++i)
-        m_option1[i]->setText(kRaceCaptions[i].toString());
+        m_option1[i]->setText(kRaceTexts[i].toString());
     for (int i = 0; i < int(m_frame.size()); ++i)
         m_frame[i]->setTitle(kFrameCaptions[i].toString());
-    for (QStringView entry : kTypeEntries)
+    for (QStringView entry : kItemTypes)
         m_list1->addItem(entry.toString());
     for (int i = 0; i < int(m_check1.size()); ++i)
         m_check1[i]->setText(kJobCaptions[i].toString());
