@@ -457,26 +457,28 @@ void Form1::clearDetailPanel()
 
 // ---- Menu -------------------------------------------------------------
 
+// Each dialog exists at most once. Its buttons only hide it; its close box
+// discards it, and the next showing builds it afresh.
+template <typename Dialog, typename Registrar>
+static void showDialog(QPointer<Dialog>& dialog, Registrar& registrar, QWidget* mainWindow)
+{
+    if (!dialog) {
+        dialog = new Dialog(registrar, mainWindow);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
 void Form1::itemadd_Click()
 {
-    if (!m_form3) {
-        m_form3 = new Form3(*this, this);
-        m_form3->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    m_form3->show();
-    m_form3->raise();
-    m_form3->activateWindow();
+    showDialog(m_form3, static_cast<ItemRegistrar&>(*this), this);
 }
 
 void Form1::addc_Click()
 {
-    if (!m_form2) {
-        m_form2 = new Form2(*this, this);
-        m_form2->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    m_form2->show();
-    m_form2->raise();
-    m_form2->activateWindow();
+    showDialog(m_form2, static_cast<CharacterRegistrar&>(*this), this);
 }
 
 void Form1::clec_Click()
