@@ -82,11 +82,14 @@ QByteArray EncodedLines::fileBytes(int count) const
     qsizetype total = 0;
     for (int k = 0; k < count; ++k)
         total += m_spans[k].length + 2;
-    QByteArray file;
-    file.reserve(total);
+    QByteArray file(total, Qt::Uninitialized);
+    char* out = file.data();
     for (int k = 0; k < count; ++k) {
-        file.append(bytes(k));
-        file.append("\r\n", 2);
+        const QByteArrayView line = bytes(k);
+        std::memcpy(out, line.data(), line.size());
+        out += line.size();
+        *out++ = '\r';
+        *out++ = '\n';
     }
     return file;
 }
