@@ -1,3 +1,4 @@
+#include "DialogHost.h"
 #include "MessageCatcher.h"
 
 #include "ui/character_dialog/CharacterRegistrar.h"
@@ -56,13 +57,7 @@ void TestForm2::init()
 
 bool TestForm2::showDialog()
 {
-    // As in use: the main window's menu shows the dialog.
-    m_mainWindow->activateWindow();
-    if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == m_mainWindow; }))
-        return false;
-    m_dialog->show();
-    m_dialog->activateWindow();
-    return QTest::qWaitFor([this] { return QApplication::activeWindow() == m_dialog; });
+    return showOverMainWindow(m_mainWindow, m_dialog);
 }
 
 void TestForm2::loadStateAndTabOrder()

@@ -1,3 +1,4 @@
+#include "DialogHost.h"
 #include "MessageCatcher.h"
 
 #include "ui/item_dialog/Form3.h"
@@ -81,13 +82,7 @@ void TestForm3::init()
 
 bool TestForm3::showDialog()
 {
-    // As in use: the main window's menu shows the dialog.
-    m_mainWindow->activateWindow();
-    if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == m_mainWindow; }))
-        return false;
-    m_dialog->show();
-    m_dialog->activateWindow();
-    return QTest::qWaitFor([this] { return QApplication::activeWindow() == m_dialog; });
+    return showOverMainWindow(m_mainWindow, m_dialog);
 }
 
 // Clicks where the user would: a button in its middle, a box or circle at its left.
