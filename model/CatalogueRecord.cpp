@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -54,11 +55,12 @@ ParsedRecord parseCatalogueRecord(QByteArrayView line, qint16 nullStackSize)
     constexpr int kUsedFields = 6;
     std::array<QByteArrayView, kUsedFields> fields;
     int fieldCount = 0;
-    qsizetype start = 0;
+    const char* start = line.data();
+    const char* const end = start + line.size();
     while (fieldCount < kUsedFields) {
-        const qsizetype tab = line.indexOf('\t', start);
-        fields[fieldCount++] = line.sliced(start, (tab < 0 ? line.size() : tab) - start);
-        if (tab < 0)
+        const char* tab = static_cast<const char*>(std::memchr(start, '\t', end - start));
+        fields[fieldCount++] = QByteArrayView(start, tab ? tab : end);
+        if (!tab)
             break;
         start = tab + 1;
     }

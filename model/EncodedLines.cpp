@@ -2,37 +2,17 @@
 
 #include <QStringEncoder>
 
-#include <cstring>
 
 namespace morvane {
 
 EncodedLines EncodedLines::fromFileBytes(QByteArray bytes)
 {
     EncodedLines lines;
-    const char* const begin = bytes.constData();
-    const char* const end = begin + bytes.size();
-    const char* start = begin;
-    const char* lineFeed = nullptr;
-    while (start != end) {
-        // memchr finds the line ends far faster than a loop over every byte;
-        // a line feed found once serves every lone-CR line before it.
-        if (!lineFeed || lineFeed < start) {
-            lineFeed = static_cast<const char*>(std::memchr(start, '\n', end - start));
-            if (!lineFeed)
-                lineFeed = end;
-        }
-        const char* stop = lineFeed;
-        const char* carriageReturn = static_cast<const char*>(std::memchr(start, '\r', stop - start));
-        const char* lineEnd = carriageReturn ? carriageReturn : stop;
-        lines.m_spans.push_back({start - begin, lineEnd - start});
-        if (lineEnd == end)
-            break;
-        start = lineEnd + 1;
-        if (*lineEnd == '\r' && start != end && *start == '\n')
-            ++start;
-    }
+    lines.m_spans.reserve(bytes.size() / 16 + 1);
+    forEachLine(bytes, [&lines](qsizetype position, qsizetype length) {
+        lines.m_spans.push_back({position, length});
+    });
     lines.m_buffer = std::move(bytes);
-    lines.m_decoded.resize(lines.m_spans.size());
     return lines;
 }
 
@@ -52,9 +32,16 @@ std::optional<QByteArray> EncodedLines::encode(const QString& text)
     return bytes;
 }
 
+std::vector<std::optional<QString>>& EncodedLines::decodedCache() const
+{
+    if (m_decoded.size() != m_spans.size())
+        m_decoded.resize(m_spans.size());
+    return m_decoded;
+}
+
 QString EncodedLines::text(int index) const
 {
-    std::optional<QString>& decoded = m_decoded[index];
+    std::optional<QString>& decoded = decodedCache()[index];
     if (!decoded) {
         m_decoder.resetState();
         decoded = m_decoder.decode(bytes(index));
@@ -98,13 +85,15 @@ void EncodedLines::append(QByteArrayView bytes)
 {
     m_spans.push_back({m_buffer.size(), bytes.size()});
     m_buffer.append(bytes);
-    m_decoded.emplace_back();
+    if (!m_decoded.empty())
+        m_decoded.emplace_back();
 }
 
 void EncodedLines::appendSpan(qsizetype position, qsizetype length)
 {
     m_spans.push_back({position, length});
-    m_decoded.emplace_back();
+    if (!m_decoded.empty())
+        m_decoded.emplace_back();
 }
 
 void EncodedLines::set(int index, QByteArrayView bytes)
@@ -112,13 +101,15 @@ void EncodedLines::set(int index, QByteArrayView bytes)
     padTo(index + 1);
     m_spans[index] = {m_buffer.size(), bytes.size()};
     m_buffer.append(bytes);
-    m_decoded[index].reset();
+    if (!m_decoded.empty())
+        m_decoded[index].reset();
 }
 
 void EncodedLines::removeAt(int index)
 {
     m_spans.erase(m_spans.begin() + index);
-    m_decoded.erase(m_decoded.begin() + index);
+    if (!m_decoded.empty())
+        m_decoded.erase(m_decoded.begin() + index);
 }
 
 void EncodedLines::truncate(int size)
@@ -126,7 +117,8 @@ void EncodedLines::truncate(int size)
     if (size >= this->size())
         return;
     m_spans.resize(size);
-    m_decoded.resize(size);
+    if (!m_decoded.empty())
+        m_decoded.resize(size);
 }
 
 void EncodedLines::padTo(int size)
@@ -134,7 +126,8 @@ void EncodedLines::padTo(int size)
     if (size <= this->size())
         return;
     m_spans.resize(size, Span{m_buffer.size(), 0});
-    m_decoded.resize(size);
+    if (!m_decoded.empty())
+        m_decoded.resize(size);
 }
 
 void EncodedLines::reorder(const std::vector<int>& order)
@@ -142,10 +135,11 @@ void EncodedLines::reorder(const std::vector<int>& order)
     std::vector<Span> spans;
     std::vector<std::optional<QString>> decoded;
     spans.reserve(order.size());
-    decoded.reserve(order.size());
+    decoded.reserve(m_decoded.empty() ? 0 : order.size());
     for (const int from : order) {
         spans.push_back(m_spans[from]);
-        decoded.push_back(std::move(m_decoded[from]));
+        if (!m_decoded.empty())
+            decoded.push_back(std::move(m_decoded[from]));
     }
     m_spans = std::move(spans);
     m_decoded = std::move(decoded);

@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -19,6 +20,10 @@ public:
     // Splits at CR LF, a lone CR or a lone LF. A code page 932 trail byte is
     // never one of these, so no character is ever cut in two.
     static EncodedLines fromFileBytes(QByteArray bytes);
+    // Calls lineFound(position, length) for every line of the bytes, split
+    // as fromFileBytes() splits them.
+    template <typename LineFound>
+    static void forEachLine(QByteArrayView bytes, LineFound lineFound);
     // No lines yet; appendSpan() picks them out of the given bytes.
     static EncodedLines sharing(QByteArray buffer);
     // Empty when a text holds a character the code page cannot hold.
@@ -48,10 +53,39 @@ private:
         qsizetype length = 0;
     };
 
+    // Empty until the first text is read, then one slot per line.
+    std::vector<std::optional<QString>>& decodedCache() const;
+
     QByteArray m_buffer;
     std::vector<Span> m_spans;
     mutable std::vector<std::optional<QString>> m_decoded;
     mutable QStringDecoder m_decoder{"windows-31j"};
 };
+
+template <typename LineFound>
+void EncodedLines::forEachLine(QByteArrayView bytes, LineFound lineFound)
+{
+    const char* const begin = bytes.data();
+    const char* const end = begin + bytes.size();
+    const char* start = begin;
+    const char* lineFeed = nullptr;
+    while (start != end) {
+        // memchr finds the line ends far faster than a loop over every byte;
+        // a line feed found once serves every lone-CR line before it.
+        if (!lineFeed || lineFeed < start) {
+            lineFeed = static_cast<const char*>(std::memchr(start, '\n', end - start));
+            if (!lineFeed)
+                lineFeed = end;
+        }
+        const char* carriageReturn = static_cast<const char*>(std::memchr(start, '\r', lineFeed - start));
+        const char* lineEnd = carriageReturn ? carriageReturn : lineFeed;
+        lineFound(start - begin, lineEnd - start);
+        if (lineEnd == end)
+            break;
+        start = lineEnd + 1;
+        if (*lineEnd == '\r' && start != end && *start == '\n')
+            ++start;
+    }
+}
 
 } // namespace morvane

@@ -12,11 +12,12 @@ CatalogueFileReport ItemCatalogue::loadFile(const QString& path, qint16 nullStac
     report.status = file.status;
     report.reason = file.reason;
 
-    const EncodedLines lines = EncodedLines::fromFileBytes(file.bytes);
     Segment segment{entryCount(), true, EncodedLines::sharing(file.bytes), EncodedLines::sharing(file.bytes)};
     const char* const base = file.bytes.constData();
-    for (int i = 0; i < lines.size(); ++i) {
-        const ParsedRecord record = parseCatalogueRecord(lines.bytes(i), nullStackSize);
+    int lineNumber = 0;
+    EncodedLines::forEachLine(file.bytes, [&](qsizetype position, qsizetype length) {
+        ++lineNumber;
+        const ParsedRecord record = parseCatalogueRecord(QByteArrayView(base + position, length), nullStackSize);
         switch (record.verdict) {
         case ParsedRecord::Verdict::Loaded:
             if (isFull()) {
@@ -31,10 +32,10 @@ CatalogueFileReport ItemCatalogue::loadFile(const QString& path, qint16 nullStac
             break;
         case ParsedRecord::Verdict::Unreadable:
             if (report.unreadableLines++ == 0)
-                report.firstUnreadableLine = i + 1;
+                report.firstUnreadableLine = lineNumber;
             break;
         }
-    }
+    });
     if (segment.names.size() > 0)
         m_segments.push_back(std::move(segment));
     return report;
