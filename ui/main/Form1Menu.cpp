@@ -1,0 +1,118 @@
+// The main window's menu commands, and the registrations its dialogs make.
+#include "ui/main/Form1.h"
+
+#include "ui/ListBox.h"
+#include "ui/Message.h"
+#include "ui/character_dialog/Form2.h"
+#include "ui/item_dialog/Form3.h"
+#include "ui/main/Form1Messages.h"
+
+#include <QApplication>
+#include <QComboBox>
+
+using namespace morvane;
+
+// Each dialog exists at most once. Its buttons only hide it; its close box
+// discards it, and the next showing builds it afresh.
+template <typename Dialog, typename Registrar>
+static void showDialog(QPointer<Dialog>& dialog, Registrar& registrar, QWidget* mainWindow)
+{
+    if (!dialog) {
+        dialog = new Dialog(registrar, mainWindow);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void Form1::itemadd_Click()
+{
+    showDialog(m_form3, static_cast<ItemRegistrar&>(*this), this);
+}
+
+void Form1::addc_Click()
+{
+    showDialog(m_form2, static_cast<CharacterRegistrar&>(*this), this);
+}
+
+void Form1::clec_Click()
+{
+    const int chosen = Combo2->currentIndex();
+    if (chosen < 0)
+        showMessage(this, messages::nobody());
+    const FileResult written = m_roster.removeAt(chosen);
+    if (!written.ok()) {
+        showMessage(this, messages::failedWrite(QStringLiteral("キャラクターを削除できませんでした。"), written));
+        return;
+    }
+    if (chosen >= 0) {
+        // Nobody is chosen while the entry goes, so the list does not choose
+        // (and load) a neighbour on its own.
+        Combo2->setCurrentIndex(-1);
+        Combo2->removeItem(chosen);
+    }
+    selectLastCharacter();
+}
+
+void Form1::selectLastCharacter()
+{
+    if (Combo2->count() > 0) {
+        Combo2->setCurrentIndex(Combo2->count() - 1);
+        return;
+    }
+    // Nobody is left: the deleted character's lines are not kept on screen.
+    m_hasCurrentCharacter = false;
+    m_currentCharacter.clear();
+    m_mogSafe.clear();
+    m_bag.clear();
+    Combo2->setCurrentIndex(-1);
+    clearDetailPanel();
+    updateCountCaptions();
+}
+
+void Form1::end_Click()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+// ---- Registrations from the dialogs ----------------------------------------
+
+int Form1::catalogueLineCount() const
+{
+    return m_catalogueView.lineCount();
+}
+
+bool Form1::registerItem(const ItemRecord& record)
+{
+    if (m_catalogue.isFull() || m_catalogueView.isFull()) {
+        showMessage(this, QStringLiteral("アイテムリストは %1 件までです。これ以上は登録できません。")
+                              .arg(ItemCatalogue::kCapacity));
+        return false;
+    }
+    // The file comes first: a registration that cannot be written is not
+    // shown either, so the list always matches what the next start-up loads.
+    const FileResult written = appendTextLine(
+        m_folder.filePath(QString::fromLatin1(DataFolder::kRegisteredItems)), record.line());
+    if (!written.ok()) {
+        showMessage(this, messages::failedWrite(QStringLiteral("アイテムを登録できませんでした。"), written));
+        return false;
+    }
+    m_catalogue.append(record.entry);
+    m_catalogueView.appendLastEntry();
+    List1->selectRow(m_catalogueView.lineCount() - 1);
+    return true;
+}
+
+bool Form1::addCharacter(const QString& name)
+{
+    const FileResult written = m_roster.append(name);
+    if (!written.ok()) {
+        showMessage(this, messages::failedWrite(QStringLiteral("キャラクターを追加できませんでした。"), written));
+        return false;
+    }
+    Combo2->addItem(name);
+    Combo2->setCurrentIndex(Combo2->count() - 1);
+    return true;
+}
