@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ui/main/Form1.h"
+
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -11,6 +14,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <memory>
+
 // A throwaway data folder with files written in code page 932, and small
 // helpers that read the main window's controls by their names.
 class DataFixture {
@@ -19,14 +24,7 @@ public:
 
     QString folder() const { return m_dir.filePath(QStringLiteral("data")); }
     QString path(const QString& file) const { return folder() + u'/' + file; }
-
-    void write(const QString& file, const QStringList& lines) const
-    {
-        QByteArray bytes;
-        for (const QString& line : lines)
-            bytes += encode(line) + "\r\n";
-        writeBytes(file, bytes);
-    }
+    void write(const QString& file, const QStringList& texts) const { writeBytes(file, lines(texts)); }
 
     void writeBytes(const QString& file, const QByteArray& bytes) const
     {
@@ -43,17 +41,13 @@ public:
 
     bool exists(const QString& file) const { return QFile::exists(path(file)); }
 
-    static QByteArray encode(const QString& text)
+    // The texts as a file of CR LF-ended code page 932 lines.
+    static QByteArray lines(const QStringList& texts)
     {
         QStringEncoder encoder("windows-31j");
-        return encoder.encode(text);
-    }
-
-    static QByteArray lines(const QStringList& lines)
-    {
         QByteArray bytes;
-        for (const QString& line : lines)
-            bytes += encode(line) + "\r\n";
+        for (const QString& text : texts)
+            bytes += encoder.encode(text) + "\r\n";
         return bytes;
     }
 
@@ -101,6 +95,16 @@ inline QString text(QWidget* window, const QString& labelName)
     return control<QLabel>(window, labelName)->text();
 }
 
+// The count selector: its count, then 1 or 0 for each of Command7 to
+// Command12 being enabled, as in "12 101111".
+inline QString selector(QWidget* window)
+{
+    QString state = control<QComboBox>(window, QStringLiteral("Combo1"))->currentText() + u' ';
+    for (int n = 7; n <= 12; ++n)
+        state += button(window, n)->isEnabled() ? u'1' : u'0';
+    return state;
+}
+
 // The four detail lines of the information panel, top to bottom.
 inline QStringList detailPanel(QWidget* window)
 {
@@ -115,3 +119,53 @@ inline void clickRow(QWidget* window, const QString& listName, int row)
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
+
+// The main window over a data folder of its own, which holds the given
+// catalogue and roster; a test writes any other file before start().
+struct Session {
+    DataFixture data;
+    std::unique_ptr<Form1> window;
+
+    Session(const QStringList& catalogue, const QStringList& roster)
+    {
+        data.write("item.20041101.txt", catalogue);
+        if (!roster.isEmpty())
+            data.write("cname.dat", roster);
+    }
+
+    // Starts (again) from what the data folder holds now.
+    void start()
+    {
+        window = std::make_unique<Form1>(data.folder());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QWidget* w() const { return window.get(); }
+    QComboBox* characters() const { return control<QComboBox>(w(), "Combo2"); }
+    void trigger(const char* action) const { control<QAction>(w(), action)->trigger(); }
+    QWidget* dialog(const char* name) const { return w()->findChild<QWidget*>(name); }
+
+    void put(int catalogueLine, int intoButton) const
+    {
+        clickRow(w(), "List1", catalogueLine);
+        button(w(), intoButton)->click();
+    }
+
+    // As a player does: opens the list and picks the entry.
+    void chooseCharacter(int index) const
+    {
+        characters()->showPopup();
+        QAbstractItemView* popup = characters()->view();
+        const QModelIndex item = popup->model()->index(index, 0);
+        QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(item).center());
+    }
+
+    QStringList roster() const
+    {
+        QStringList names;
+        for (int i = 0; i < characters()->count(); ++i)
+            names << characters()->itemText(i);
+        return names;
+    }
+};

@@ -1,70 +1,50 @@
 #include "DataFixture.h"
 #include "MessageCatcher.h"
 
-#include "ui/main/Form1.h"
-
 #include <QAbstractItemView>
-#include <QAction>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
-const QString kCrystalDetail = QStringLiteral("[その他]全種<br>炎の力<br>Lv1～ All Jobs");
-const QString kDaggerDetail = QStringLiteral("[短剣]全種<br>D3 隔195<BR>Lv1～ 戦赤シ吟狩忍");
+// A session of Kuro and Shiro over a small catalogue, not yet started.
+Session kuroAndShiro(const QStringList& roster = {"Kuro", "Shiro"})
+{
+    return Session({DataFixture::record(1, "炎のクリスタル", "炎の力", 12),
+                    DataFixture::record(2, "ダガー", "[短剣]全種<br>D3 隔195<BR>Lv1～ 戦", 1),
+                    DataFixture::record(3, "abcd", QString(), 5), DataFixture::record(4, "abcde", QString(), 5),
+                    DataFixture::record(5, "木綿糸", QString(), 99)},
+                   roster);
+}
 
-struct Session {
-    DataFixture data;
-    std::unique_ptr<Form1> window;
+QString caption(int count)
+{
+    return QString::number(count) + QStringLiteral("個、入っています");
+}
 
-    explicit Session(const QStringList& roster = {"Kuro", "Shiro"})
-    {
-        data.write("item.20041101.txt",
-                   {DataFixture::record(1, "炎のクリスタル", kCrystalDetail, 12),
-                    DataFixture::record(2, "ダガー", kDaggerDetail, 1),
-                    DataFixture::record(3, "木綿糸", QStringLiteral("a<br>b<br>c<br>d<br>e<br>f"), 99),
-                    DataFixture::record(4, "abcd", QString(), 5),
-                    DataFixture::record(5, "abcde", QStringLiteral("<b>not bold</b>"), 5)});
-        if (!roster.isEmpty())
-            data.write("cname.dat", roster);
-    }
-
-    void start()
-    {
-        window = std::make_unique<Form1>(data.folder());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    QWidget* w() const { return window.get(); }
-
-    void put(int catalogueLine, int intoButton)
-    {
-        clickRow(w(), "List1", catalogueLine);
-        button(w(), intoButton)->click();
-    }
-
-    QComboBox* characters() const { return control<QComboBox>(w(), "Combo2"); }
-    QString count() const { return control<QComboBox>(w(), "Combo1")->currentText(); }
-
-    void chooseCharacter(int index) const
-    {
-        // As a player does: open the list and pick the entry.
-        QComboBox* box = characters();
-        box->showPopup();
-        QAbstractItemView* popup = box->view();
-        const QModelIndex item = popup->model()->index(index, 0);
-        QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(item).center());
-    }
+// One storage of a "m0 *m1|b0" text: the safe's lines, then the bag's, "*"
+// marking the selected line and "=" parting a line from its detail.
+struct Side {
+    QStringList lines;
+    QStringList details;
+    int selected = -1;
 };
 
-QStringList tabs(const QStringList& lines)
+Side side(const QString& storages, int which)
 {
-    return lines;
+    Side side;
+    for (QString line : storages.section(u'|', which, which).split(u' ', Qt::SkipEmptyParts)) {
+        if (line.startsWith(u'*'))
+            side.selected = int(side.lines.size());
+        line.remove(u'*');
+        side.lines << line.section(u'=', 0, 0);
+        side.details << line.section(u'=', 1);
+    }
+    return side;
 }
+
+const QString kLists[] = {QStringLiteral("List2"), QStringLiteral("List3")};
 
 } // namespace
 
@@ -72,88 +52,67 @@ class Form1StoragesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void putComposesLines();
-    void putKeepsSelectionAndSetsBothCaptions();
-    void putIntoFullStorageIsRefused();
+    void put();
     void detailPanelShowsParts_data();
     void detailPanelShowsParts();
-    void saveWritesFourFilesAndReloads();
     void choosingAgainDiscardsChanges();
-    void savingNobodyOrTypedName();
     void failedSaveSaysSoAndKeepsScreen();
-    void takeOutSelectsLastLines();
-    void takeOutFromBagEmptiesPanelWhenBagEmpties();
-    void moveCarriesDetail();
-    void moveIntoFullStorageIsRefused();
-    void emptySelectionMessages();
-    void sortLeavesNothingSelected();
-    void tooLongFileIsReported();
+    void storageButtons_data();
+    void storageButtons();
 };
 
-void Form1StoragesTest::putComposesLines()
+void Form1StoragesTest::put()
 {
-    Session s;
-    s.start();
-    // Stack size 12 with a chosen count of 45: the count is taken as it is.
-    clickRow(s.w(), "List1", 0);
-    control<QComboBox>(s.w(), "Combo1")->setCurrentIndex(44);
-    button(s.w(), 1)->click();
-    // Stack size 1 while 37 is chosen: "1", and the selector goes back to 1.
-    clickRow(s.w(), "List1", 3);
-    control<QComboBox>(s.w(), "Combo1")->setCurrentIndex(36);
-    clickRow(s.w(), "List1", 1);
-    QCOMPARE(s.count(), QStringLiteral("1"));
-    control<QComboBox>(s.w(), "Combo1")->setCurrentIndex(36);
-    button(s.w(), 1)->click();
-    QCOMPARE(s.count(), QStringLiteral("1"));
-    s.put(3, 1); // four characters, count 1
-    s.put(4, 1); // five characters
-    s.put(4, 1); // the same again: a separate line
-    QCOMPARE(rows(s.w(), "List2"), (QStringList{"炎のクリスタル\t45", "ダガー\t\t1", "abcd\t\t1",
-                                               "abcde\t1", "abcde\t1"}));
-    QCOMPARE(text(s.w(), "Label2"), QStringLiteral("5個、入っています"));
-    clickRow(s.w(), "List2", 1);
-    QCOMPARE(detailPanel(s.w()), (QStringList{"[短剣]全種", "D3 隔195", "Lv1～ 戦赤シ吟狩忍", ""}));
-}
-
-void Form1StoragesTest::putKeepsSelectionAndSetsBothCaptions()
-{
-    Session s;
-    s.data.write("Kuromog.dat", {"x\t\t1", "y\t\t1"});
-    s.data.write("Kurobag.dat", {"z\t\t1"});
+    Session s = kuroAndShiro();
+    s.data.write("Kuromog.dat", {"x", "y"});
+    s.data.write("Kurobag.dat", {"z"});
     s.start();
     clickRow(s.w(), "List2", 1);
     control<QLabel>(s.w(), "Label3")->setText("stale");
-    s.put(0, 1);
+    // The selector's buttons on an item of stack size 99, then (0) on one of 12.
+    clickRow(s.w(), "List1", 4);
+    const std::pair<int, const char*> steps[] = {{12, "89"}, {10, "88"}, {8, "99"}, {0, "12"},
+                                                 {11, "22"}, {7, "12"}, {11, "22"}, {9, "23"}};
+    for (const auto& [n, count] : steps) {
+        n ? button(s.w(), n)->click() : clickRow(s.w(), "List1", 0);
+        QCOMPARE(control<QComboBox>(s.w(), "Combo1")->currentText(), QString::fromLatin1(count));
+    }
+    button(s.w(), 1)->click();
+    // Stack size 1 while 37 is chosen: "1", and the selector goes back to 1.
+    clickRow(s.w(), "List1", 1);
+    control<QComboBox>(s.w(), "Combo1")->setCurrentIndex(36);
+    button(s.w(), 1)->click();
+    QCOMPARE(control<QComboBox>(s.w(), "Combo1")->currentText(), QStringLiteral("1"));
+    s.put(2, 1); // four characters
+    s.put(3, 1); // five characters
+    s.put(3, 1); // the same again: a separate line
+    QCOMPARE(rows(s.w(), "List2"), (QStringList{"x", "y", "炎のクリスタル\t23", "ダガー\t\t1", "abcd\t\t1",
+                                               "abcde\t1", "abcde\t1"}));
     QCOMPARE(selectedRow(s.w(), "List2"), 1);
-    QCOMPARE(text(s.w(), "Label2"), QStringLiteral("3個、入っています"));
-    QCOMPARE(text(s.w(), "Label3"), QStringLiteral("1個、入っています"));
+    QCOMPARE(text(s.w(), "Label2"), caption(7));
+    QCOMPARE(text(s.w(), "Label3"), caption(1));
     s.put(0, 2);
-    QCOMPARE(rows(s.w(), "List2").size(), 3);
-    QCOMPARE(rows(s.w(), "List3"), (QStringList{"z\t\t1", "炎のクリスタル\t12"}));
-    QCOMPARE(selectedRow(s.w(), "List3"), 0);
-}
+    QCOMPARE(rows(s.w(), "List3"), (QStringList{"z", "炎のクリスタル\t12"}));
+    clickRow(s.w(), "List2", 3);
+    QCOMPARE(detailPanel(s.w()), (QStringList{"[短剣]全種", "D3 隔195", "Lv1～ 戦", ""}));
 
-void Form1StoragesTest::putIntoFullStorageIsRefused()
-{
-    Session s;
-    s.data.write("Kurobag.dat", QStringList(10001, "x\t\t1"));
-    s.start();
+    // Nothing goes into a full storage, by putting or by moving.
+    s.data.write("Shiromog.dat", QStringList(10001, "x"));
+    s.data.write("Shirobag.dat", {"b"});
+    s.chooseCharacter(1);
     MessageCatcher messages;
-    s.put(0, 2);
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.texts().first().contains("10001"));
-    QCOMPARE(rows(s.w(), "List3").size(), 10001);
-    QCOMPARE(text(s.w(), "Label3"), QStringLiteral("10001個、入っています"));
     s.put(0, 1);
-    QCOMPARE(rows(s.w(), "List2").size(), 1);
+    button(s.w(), 6)->click();
+    QCOMPARE(messages.texts().size(), 2);
+    QVERIFY(messages.texts().first().contains("10001") && messages.texts().last() == messages.texts().first());
+    QCOMPARE(rows(s.w(), "List2").size(), 10001);
+    QCOMPARE(rows(s.w(), "List3"), QStringList{"b"});
 }
 
 void Form1StoragesTest::detailPanelShowsParts_data()
 {
     QTest::addColumn<QString>("detail");
     QTest::addColumn<QStringList>("panel");
-    QTest::newRow("four parts") << "a<br>b<br>c<br>d" << QStringList{"a", "b", "c", "d"};
     QTest::newRow("two parts") << "a<br>b" << QStringList{"a", "b", "", ""};
     QTest::newRow("six parts") << "a<br>b<br>c<br>d<br>e<br>f" << QStringList{"a", "b", "c", "d"};
     QTest::newRow("any letter case") << "a<BR>b<Br>c" << QStringList{"a", "b", "c", ""};
@@ -167,12 +126,11 @@ void Form1StoragesTest::detailPanelShowsParts()
 {
     QFETCH(QString, detail);
     QFETCH(QStringList, panel);
-    Session s;
+    Session s = kuroAndShiro();
     s.data.write("Kuromog.dat", {"first", "second"});
     s.data.write("Kuromoginfo.dat", {"p<br>q<br>r<br>s", detail});
     s.start();
     clickRow(s.w(), "List2", 1);
-    QCOMPARE(detailPanel(s.w()), panel);
     clickRow(s.w(), "List2", 0);
     QCOMPARE(detailPanel(s.w()), (QStringList{"p", "q", "r", "s"}));
     clickRow(s.w(), "List2", 1);
@@ -180,96 +138,56 @@ void Form1StoragesTest::detailPanelShowsParts()
     QCOMPARE(control<QLabel>(s.w(), "Label1")->textFormat(), Qt::PlainText);
 }
 
-void Form1StoragesTest::saveWritesFourFilesAndReloads()
-{
-    Session s({"Kuro"});
-    s.start();
-    s.put(1, 1);
-    s.put(0, 2);
-    button(s.w(), 13)->click();
-    QCOMPARE(s.data.bytes("Kuromog.dat"), DataFixture::lines({"ダガー\t\t1"}));
-    QCOMPARE(s.data.bytes("Kuromoginfo.dat"), DataFixture::lines({kDaggerDetail}));
-    QCOMPARE(s.data.bytes("Kurobag.dat"), DataFixture::lines({"炎のクリスタル\t12"}));
-    QCOMPARE(s.data.bytes("Kurobaginfo.dat"), DataFixture::lines({kCrystalDetail}));
-    // Saving changes nothing on screen.
-    QCOMPARE(selectedRow(s.w(), "List2"), -1);
-    QCOMPARE(text(s.w(), "Label2"), QStringLiteral("1個、入っています"));
-
-    // Taking everything out and saving leaves zero-length files.
-    clickRow(s.w(), "List2", 0);
-    button(s.w(), 3)->click();
-    clickRow(s.w(), "List3", 0);
-    button(s.w(), 5)->click();
-    button(s.w(), 13)->click();
-    for (const char* file : {"Kuromog.dat", "Kurobag.dat", "Kuromoginfo.dat", "Kurobaginfo.dat"})
-        QCOMPARE(s.data.bytes(file), QByteArray());
-}
-
 void Form1StoragesTest::choosingAgainDiscardsChanges()
 {
-    Session s;
-    s.data.write("Kuromog.dat", {"saved\t\t1"});
+    Session s = kuroAndShiro();
+    s.data.write("Kuromog.dat", {"saved"});
     s.data.write("Kuromoginfo.dat", {"saved detail"});
+    s.data.write("Shiromog.dat", QStringList(10003, "x"));
     s.start();
     s.put(0, 1);
+    MessageCatcher messages;
     s.chooseCharacter(1);
-    QCOMPARE(s.characters()->currentText(), QStringLiteral("Shiro"));
-    QCOMPARE(rows(s.w(), "List2"), QStringList{});
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY(messages.texts().first().contains("Shiromog.dat"));
+    QCOMPARE(rows(s.w(), "List2").size(), 10001);
     s.chooseCharacter(0);
-    QCOMPARE(rows(s.w(), "List2"), QStringList{"saved\t\t1"});
-    QCOMPARE(text(s.w(), "Label2"), QStringLiteral("1個、入っています"));
+    QCOMPARE(rows(s.w(), "List2"), QStringList{"saved"});
     // Picking the entry that is already chosen reloads it too.
     s.put(0, 1);
-    QCOMPARE(rows(s.w(), "List2").size(), 2);
     s.chooseCharacter(0);
-    QCOMPARE(rows(s.w(), "List2"), QStringList{"saved\t\t1"});
-    QCOMPARE(selectedRow(s.w(), "List2"), 0);
+    QCOMPARE(rows(s.w(), "List2"), QStringList{"saved"});
+    QCOMPARE(text(s.w(), "Label2"), caption(1));
     QCOMPARE(detailPanel(s.w()), (QStringList{"saved detail", "", "", ""}));
-    QCOMPARE(s.data.bytes("Kuromog.dat"), DataFixture::lines({"saved\t\t1"}));
-}
 
-void Form1StoragesTest::savingNobodyOrTypedName()
-{
-    {
-        Session s(QStringList{});
-        s.start();
-        MessageCatcher messages;
-        s.put(0, 1);
-        button(s.w(), 13)->click();
-        QCOMPARE(messages.texts(), QStringList{"誰もいないクポ；；"});
-        QCOMPARE(QDir(s.data.folder()).entryList(QDir::Files), QStringList{"item.20041101.txt"});
-    }
-    // Typing another name into the character box saves the shown character
-    // under its own name, never under the typed one.
-    Session s;
-    s.start();
+    // A name typed into the character box chooses nobody; the shown
+    // character is saved under its own name.
     s.put(0, 1);
     QLineEdit* edit = s.characters()->lineEdit();
     edit->selectAll();
     QTest::keyClicks(edit, "Shiro");
     QCOMPARE(s.characters()->currentIndex(), -1);
     QCOMPARE(edit->text(), QStringLiteral("Shiro"));
-    QCOMPARE(rows(s.w(), "List2").size(), 1);
     button(s.w(), 13)->click();
-    QCOMPARE(s.data.bytes("Kuromog.dat"), DataFixture::lines({"炎のクリスタル\t12"}));
-    QVERIFY(!s.data.exists("Shiromog.dat"));
+    QCOMPARE(s.data.bytes("Kuromog.dat"), DataFixture::lines({"saved", "炎のクリスタル\t12"}));
+    QCOMPARE(s.data.bytes("Shiromog.dat"), DataFixture::lines(QStringList(10003, "x")));
 }
 
 void Form1StoragesTest::failedSaveSaysSoAndKeepsScreen()
 {
-    Session s({"Kuro", "Ku/ro"});
+    Session s = kuroAndShiro({"Kuro", "Ku/ro"});
     s.data.write("Kuromog.dat", {"old"});
     QDir(s.data.folder()).mkdir("Kurobaginfo.dat");
     MessageCatcher messages;
     s.start();
-    // The folder in the way is reported when the character loads ...
+    // The folder in the way is reported when the character loads, and again
+    // when saving cannot replace it.
     QTRY_COMPARE(messages.texts().size(), 1);
-    QVERIFY2(messages.texts().first().contains("Kurobaginfo.dat"), qPrintable(messages.texts().first()));
     s.put(0, 1);
-    // ... and again when saving cannot replace it.
     button(s.w(), 13)->click();
     QCOMPARE(messages.texts().size(), 2);
-    QVERIFY2(messages.texts().last().contains("Kurobaginfo.dat"), qPrintable(messages.texts().last()));
+    for (const QString& message : messages.texts())
+        QVERIFY2(message.contains("Kurobaginfo.dat"), qPrintable(message));
     QCOMPARE(s.data.bytes("Kuromog.dat"), DataFixture::lines({"old"}));
     QCOMPARE(rows(s.w(), "List2"), (QStringList{"old", "炎のクリスタル\t12"}));
 
@@ -283,169 +201,77 @@ void Form1StoragesTest::failedSaveSaysSoAndKeepsScreen()
     QVERIFY(!QDir(s.data.path("Ku")).exists());
 }
 
-void Form1StoragesTest::takeOutSelectsLastLines()
+void Form1StoragesTest::storageButtons_data()
 {
-    Session s;
-    s.data.write("Kuromog.dat", {"m0", "m1", "m2", "m3", "m4"});
+    // Line k of the safe is loaded with the detail Mk, of the bag Bk.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("take out a middle line")
+        << "m0 m1 *m2 m3 m4|*b0 b1" << 3 << "m0=M0 m1=M1 m3=M3 *m4=M4|b0=B0 *b1=B1" << "B1" << "";
+    QTest::newRow("bag already on its last line")
+        << "*m0 m1 m2 m3 m4|b0 *b1" << 3 << "m1=M1 m2=M2 m3=M3 *m4=M4|b0=B0 *b1=B1" << "M4" << "";
+    QTest::newRow("take out the only bag line") << "*m0|*b0" << 5 << "*m0=M0|" << "" << "";
+    QTest::newRow("take out the only safe line") << "*m0|" << 3 << "|" << "" << "";
+    QTest::newRow("move to an equal line") << "m0 *b0 m2|*b0" << 4 << "m0=M0 *m2=M2|b0=B0 *b0=M1" << "M1" << "";
+    QTest::newRow("move to an empty bag") << "*m0 m1|" << 4 << "*m1=M1|*m0=M0" << "M0" << "";
+    QTest::newRow("move to the safe") << "*m0|*b0 b1" << 6 << "m0=M0 *b0=B0|*b1=B1" << "B1" << "";
+    QTest::newRow("sort the safe") << "b *a|" << 24 << "a=M1 b=M0|" << "M1" << "";
+    QTest::newRow("sort the bag") << "|炎のクリスタル\t5 *水のクリスタル\t12 炎のクリスタル\t12" << 25
+                                  << "|水のクリスタル\t12=B1 炎のクリスタル\t12=B2 炎のクリスタル\t5=B0" << "B1" << "";
+    QTest::newRow("take out, none selected") << "m0|b0" << 3 << "m0=M0|b0=B0" << "" << "金庫が空っぽクポ；；";
+    QTest::newRow("move, none selected") << "m0|*b0" << 4 << "m0=M0|*b0=B0" << "B0" << "金庫が空っぽクポ；；";
+    QTest::newRow("take out of an empty bag") << "*m0|" << 5 << "*m0=M0|" << "M0" << "カバンが空っぽクポ；；";
+    QTest::newRow("move, none selected in the bag") << "*m0|b0" << 6 << "*m0=M0|b0=B0" << "" << "かばんが空っぽクポ；；";
+}
+
+void Form1StoragesTest::storageButtons()
+{
+    QFETCH(QString, before);
+    QFETCH(int, command);
+    QFETCH(QString, after);
+    QFETCH(QString, panel);
+    QFETCH(QString, message);
+    Session s = kuroAndShiro();
+    s.data.write("Kuromog.dat", side(before, 0).lines);
+    s.data.write("Kurobag.dat", side(before, 1).lines);
+    // Longer than the lists: the extra details are never saved.
     s.data.write("Kuromoginfo.dat", {"M0", "M1", "M2", "M3", "M4"});
-    s.data.write("Kurobag.dat", {"b0", "b1"});
-    s.data.write("Kurobaginfo.dat", {"B0", "B1"});
+    s.data.write("Kurobaginfo.dat", {"B0", "B1", "B2", "B3", "B4"});
     s.start();
-    clickRow(s.w(), "List2", 2);
-    clickRow(s.w(), "List3", 0);
-
-    // Every display that runs must be of a line that ends up selected.
-    QStringList shown;
-    QObject::connect(control<QLabel>(s.w(), "Label1"), &QObject::objectNameChanged, [] {});
-    QSignalSpy mogChanges(control<QAbstractItemView>(s.w(), "List2")->selectionModel(),
-                          &QItemSelectionModel::currentChanged);
-    QSignalSpy bagChanges(control<QAbstractItemView>(s.w(), "List3")->selectionModel(),
-                          &QItemSelectionModel::currentChanged);
-
-    clickRow(s.w(), "List2", 2);
-    button(s.w(), 3)->click();
-    QCOMPARE(rows(s.w(), "List2"), (QStringList{"m0", "m1", "m3", "m4"}));
-    QCOMPARE(selectedRow(s.w(), "List2"), 3);
-    QCOMPARE(selectedRow(s.w(), "List3"), 1);
-    QCOMPARE(text(s.w(), "Label2"), QStringLiteral("4個、入っています"));
-    // The bag's selection changed last, so its last line's details show.
-    QCOMPARE(detailPanel(s.w()), (QStringList{"B1", "", "", ""}));
-    // No neighbouring line was ever made current on the way.
-    for (const QList<QVariant>& change : mogChanges) {
-        const QModelIndex index = change.at(0).value<QModelIndex>();
-        QVERIFY(!index.isValid() || index.row() == 3 || index.row() == 2);
+    std::unique_ptr<QSignalSpy> spies[2];
+    for (int l = 0; l < 2; ++l) {
+        // Made current afresh, so that the panel shows the clicked line.
+        QItemSelectionModel* selection = control<QAbstractItemView>(s.w(), kLists[l])->selectionModel();
+        selection->clearCurrentIndex();
+        if (const int row = side(before, l).selected; row >= 0)
+            clickRow(s.w(), kLists[l], row);
+        spies[l] = std::make_unique<QSignalSpy>(selection, &QItemSelectionModel::currentChanged);
+        control<QLabel>(s.w(), QStringLiteral("Label%1").arg(l + 2))->setText("stale");
     }
-    QVERIFY(!bagChanges.isEmpty());
-
-    // Each remaining line keeps its own detail.
-    clickRow(s.w(), "List2", 2);
-    QCOMPARE(detailPanel(s.w()).first(), QStringLiteral("M3"));
-    button(s.w(), 13)->click();
-    QCOMPARE(s.data.bytes("Kuromoginfo.dat"), DataFixture::lines({"M0", "M1", "M3", "M4"}));
-
-    // When the bag's selection does not change, the safe's last line shows.
-    clickRow(s.w(), "List2", 0);
-    button(s.w(), 3)->click();
-    QCOMPARE(selectedRow(s.w(), "List3"), 1);
-    QCOMPARE(detailPanel(s.w()).first(), QStringLiteral("M4"));
-}
-
-void Form1StoragesTest::takeOutFromBagEmptiesPanelWhenBagEmpties()
-{
-    Session s;
-    s.data.write("Kuromog.dat", {"m0"});
-    s.data.write("Kuromoginfo.dat", {"M0"});
-    s.data.write("Kurobag.dat", {"b0"});
-    s.data.write("Kurobaginfo.dat", {"B0"});
-    s.start();
-    clickRow(s.w(), "List3", 0);
-    QCOMPARE(selectedRow(s.w(), "List2"), 0); // already the last line: it will not change
-    button(s.w(), 5)->click();
-    QCOMPARE(rows(s.w(), "List3"), QStringList{});
-    QCOMPARE(selectedRow(s.w(), "List3"), -1);
-    QCOMPARE(text(s.w(), "Label3"), QStringLiteral("0個、入っています"));
-    QCOMPARE(detailPanel(s.w()), QStringList(4, QString()));
-
-    // Taking out the only safe line leaves it empty with nothing selected.
-    button(s.w(), 3)->click();
-    QCOMPARE(rows(s.w(), "List2"), QStringList{});
-    QCOMPARE(selectedRow(s.w(), "List2"), -1);
-    QCOMPARE(text(s.w(), "Label2"), QStringLiteral("0個、入っています"));
-}
-
-void Form1StoragesTest::moveCarriesDetail()
-{
-    Session s;
-    s.data.write("Kuromog.dat", {"m0", "same", "m2"});
-    s.data.write("Kuromoginfo.dat", {"M0", "S1", "M2"});
-    s.data.write("Kurobag.dat", {"same"});
-    s.data.write("Kurobaginfo.dat", {"S0"});
-    s.start();
-    clickRow(s.w(), "List2", 1);
-    button(s.w(), 4)->click();
-    QCOMPARE(rows(s.w(), "List2"), (QStringList{"m0", "m2"}));
-    QCOMPARE(rows(s.w(), "List3"), (QStringList{"same", "same"}));
-    QCOMPARE(selectedRow(s.w(), "List2"), 1);
-    QCOMPARE(selectedRow(s.w(), "List3"), 1);
-    QCOMPARE(detailPanel(s.w()).first(), QStringLiteral("S1"));
-    QCOMPARE(text(s.w(), "Label2"), QStringLiteral("2個、入っています"));
-    QCOMPARE(text(s.w(), "Label3"), QStringLiteral("2個、入っています"));
-
-    clickRow(s.w(), "List3", 0);
-    button(s.w(), 6)->click();
-    QCOMPARE(rows(s.w(), "List2"), (QStringList{"m0", "m2", "same"}));
-    QCOMPARE(selectedRow(s.w(), "List2"), 2);
-    QCOMPARE(selectedRow(s.w(), "List3"), 0);
-    QCOMPARE(detailPanel(s.w()).first(), QStringLiteral("S1"));
-    clickRow(s.w(), "List2", 1);
-    clickRow(s.w(), "List2", 2);
-    QCOMPARE(detailPanel(s.w()).first(), QStringLiteral("S0"));
-    button(s.w(), 13)->click();
-    QCOMPARE(s.data.bytes("Kuromoginfo.dat"), DataFixture::lines({"M0", "M2", "S0"}));
-    QCOMPARE(s.data.bytes("Kurobaginfo.dat"), DataFixture::lines({"S1"}));
-}
-
-void Form1StoragesTest::moveIntoFullStorageIsRefused()
-{
-    Session s;
-    s.data.write("Kuromog.dat", {"m0"});
-    s.data.write("Kurobag.dat", QStringList(10001, "b"));
-    s.start();
     MessageCatcher messages;
-    button(s.w(), 4)->click();
-    QCOMPARE(messages.texts().size(), 1);
-    QCOMPARE(rows(s.w(), "List2"), QStringList{"m0"});
-    QCOMPARE(rows(s.w(), "List3").size(), 10001);
-}
-
-void Form1StoragesTest::emptySelectionMessages()
-{
-    Session s;
-    s.start();
-    MessageCatcher messages;
-    control<QLabel>(s.w(), "Label2")->setText("stale");
-    for (int n : {3, 4, 5, 6})
-        button(s.w(), n)->click();
-    QCOMPARE(messages.texts(), (QStringList{"金庫が空っぽクポ；；", "金庫が空っぽクポ；；",
-                                            "カバンが空っぽクポ；；", "かばんが空っぽクポ；；"}));
-    QCOMPARE(text(s.w(), "Label2"), QStringLiteral("0個、入っています"));
-}
-
-void Form1StoragesTest::sortLeavesNothingSelected()
-{
-    Session s;
-    s.data.write("Kurobag.dat", {"炎のクリスタル\t5", "水のクリスタル\t12", "炎のクリスタル\t12"});
-    s.data.write("Kurobaginfo.dat", {"F5", "W12", "F12"});
-    s.start();
-    QCOMPARE(detailPanel(s.w()).first(), QString());
-    clickRow(s.w(), "List3", 1);
-    button(s.w(), 25)->click();
-    QCOMPARE(rows(s.w(), "List3"),
-             (QStringList{"水のクリスタル\t12", "炎のクリスタル\t12", "炎のクリスタル\t5"}));
-    QCOMPARE(selectedRow(s.w(), "List3"), -1);
-    // The panel is left as it was, captions too.
-    QCOMPARE(detailPanel(s.w()).first(), QStringLiteral("W12"));
-    QCOMPARE(text(s.w(), "Label3"), QStringLiteral("3個、入っています"));
-    MessageCatcher messages;
-    button(s.w(), 5)->click();
-    button(s.w(), 6)->click();
-    QCOMPARE(messages.texts(), (QStringList{"カバンが空っぽクポ；；", "かばんが空っぽクポ；；"}));
-    clickRow(s.w(), "List3", 2);
-    QCOMPARE(detailPanel(s.w()).first(), QStringLiteral("F5"));
-    button(s.w(), 24)->click(); // an empty safe sorts to nothing
-    QCOMPARE(rows(s.w(), "List2"), QStringList{});
-}
-
-void Form1StoragesTest::tooLongFileIsReported()
-{
-    Session s;
-    s.start();
-    s.data.write("Shiromog.dat", QStringList(10003, "x"));
-    MessageCatcher messages;
-    s.chooseCharacter(1);
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.texts().first().contains("Shiromog.dat"));
-    QCOMPARE(rows(s.w(), "List2").size(), 10001);
+    button(s.w(), command)->click();
+    QCOMPARE(messages.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
+    button(s.w(), 13)->click(); // which changes nothing on screen
+    QCOMPARE(detailPanel(s.w()), (QStringList{panel, "", "", ""}));
+    for (int l = 0; l < 2; ++l) {
+        const Side expected = side(after, l);
+        QCOMPARE(rows(s.w(), kLists[l]), expected.lines);
+        QCOMPARE(selectedRow(s.w(), kLists[l]), expected.selected);
+        // No line but the one finally selected is ever made current.
+        for (const QList<QVariant>& change : *spies[l]) {
+            const QModelIndex index = change.at(0).value<QModelIndex>();
+            QVERIFY(!index.isValid() || index.row() == expected.selected);
+        }
+        // Every button but a sort sets both captions.
+        QCOMPARE(text(s.w(), QStringLiteral("Label%1").arg(l + 2)),
+                 command >= 24 ? QStringLiteral("stale") : caption(int(expected.lines.size())));
+        const QString files = l == 0 ? "Kuromog" : "Kurobag";
+        QCOMPARE(s.data.bytes(files + ".dat"), DataFixture::lines(expected.lines));
+        QCOMPARE(s.data.bytes(files + "info.dat"), DataFixture::lines(expected.details));
+    }
 }
 
 QTEST_MAIN(Form1StoragesTest)
