@@ -30,8 +30,7 @@ QString validateCharacterName(const QString& name)
         return QStringLiteral("キャラクター名にタブや改行は使えません");
     if (std::any_of(name.cbegin(), name.cend(), isFileNameReserved))
         return QStringLiteral("キャラクター名に \\ / : * ? \" < > | は使えません");
-    if (std::any_of(name.cbegin(), name.cend(), isControl) || !name.isValidUtf16()
-        || !fitsCodePage932(name))
+    if (std::any_of(name.cbegin(), name.cend(), isControl) || !fitsCodePage932(name))
         return QStringLiteral("キャラクター名に使えない文字が含まれています");
     return {};
 }

@@ -14,7 +14,7 @@ QString validateField(const QString& text, const QString& field)
 {
     if (holdsRecordBreak(text))
         return field + QStringLiteral("にタブや改行は使えません");
-    if (!text.isValidUtf16() || !fitsCodePage932(text))
+    if (!fitsCodePage932(text))
         return field + QStringLiteral("に使えない文字が含まれています");
     return {};
 }

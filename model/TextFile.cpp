@@ -1,19 +1,12 @@
 #include "model/TextFile.h"
 
+#include "model/EncodedLines.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
-
-#include <algorithm>
 
 namespace morvane {
-namespace {
-
-constexpr const char* kCodePage = "windows-31j";
-
-} // namespace
 
 QString unencodableTextReason()
 {
@@ -27,66 +20,24 @@ QString folderInTheWayReason()
 
 bool fitsCodePage932(const QString& text)
 {
-    // A lone surrogate is held back by the encoder as the start of a pair.
-    if (!text.isValidUtf16())
-        return false;
-    QStringEncoder encoder(kCodePage);
-    QByteArray ignored = encoder.encode(text);
-    Q_UNUSED(ignored);
-    return !encoder.hasError();
-}
-
-QString decodeText(const QByteArray& bytes)
-{
-    QStringDecoder decoder(kCodePage);
-    return decoder.decode(bytes);
-}
-
-QList<QStringView> splitLines(QStringView text)
-{
-    QList<QStringView> lines;
-    const char16_t* const begin = text.utf16();
-    const char16_t* const end = begin + text.size();
-    lines.reserve(std::count(begin, end, u'\n') + 1);
-    const char16_t* start = begin;
-    for (const char16_t* p = begin; p != end; ++p) {
-        if (*p != u'\r' && *p != u'\n')
-            continue;
-        lines.append(QStringView(start, p));
-        if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
-            ++p;
-        start = p + 1;
-    }
-    if (start != end)
-        lines.append(QStringView(start, end));
-    return lines;
+    return EncodedLines::encode(text).has_value();
 }
 
 QStringList decodeLines(const QByteArray& bytes)
 {
-    const QString text = decodeText(bytes);
-    const QList<QStringView> views = splitLines(text);
-    QStringList lines;
-    lines.reserve(views.size());
-    for (const QStringView line : views)
-        lines.append(line.toString());
-    return lines;
+    const EncodedLines lines = EncodedLines::fromFileBytes(bytes);
+    return lines.texts(lines.size());
 }
 
 bool encodeLines(const QStringList& lines, QByteArray* bytes)
 {
-    qsizetype total = 0;
-    for (const QString& line : lines)
-        total += line.size() * 2 + 2;
-    QString text;
-    text.reserve(total);
-    for (const QString& line : lines) {
-        text += line;
-        text += u"\r\n";
-    }
-    QStringEncoder encoder(kCodePage);
-    *bytes = encoder.encode(text);
-    return !encoder.hasError() && text.isValidUtf16();
+    const std::optional<QByteArray> encoded = EncodedLines::encode(lines.join(QStringLiteral("\r\n")));
+    if (!encoded)
+        return false;
+    *bytes = *encoded;
+    if (!lines.isEmpty())
+        bytes->append("\r\n", 2);
+    return true;
 }
 
 FileBytes readFileBytes(const QString& path)
@@ -112,23 +63,10 @@ FileBytes readFileBytes(const QString& path)
     return result;
 }
 
-TextContent readText(const QString& path)
-{
-    const FileBytes file = readFileBytes(path);
-    return {file.status, decodeText(file.bytes), file.reason};
-}
-
 ReadResult readTextFile(const QString& path)
 {
-    const TextContent content = readText(path);
-    ReadResult result;
-    result.status = content.status;
-    result.reason = content.reason;
-    const QList<QStringView> lines = splitLines(content.text);
-    result.lines.reserve(lines.size());
-    for (const QStringView line : lines)
-        result.lines.append(line.toString());
-    return result;
+    const FileBytes file = readFileBytes(path);
+    return {file.status, decodeLines(file.bytes), file.reason};
 }
 
 FileResult writeTextFile(const QString& path, const QStringList& lines)

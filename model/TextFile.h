@@ -27,29 +27,18 @@ struct FileBytes {
     QString reason;
 };
 
-// A whole file decoded, for readers that pick fields out of its lines
-// without keeping the lines themselves.
-struct TextContent {
-    ReadResult::Status status = ReadResult::Status::Missing;
-    QString text;
-    QString reason;
-};
-
 bool fitsCodePage932(const QString& text);
 
 // Reasons a write fails before the file system is asked.
 QString unencodableTextReason();
 QString folderInTheWayReason();
 
-QString decodeText(const QByteArray& bytes);
-QList<QStringView> splitLines(QStringView text);
 QStringList decodeLines(const QByteArray& bytes);
-// Empty result with ok == false when a line holds a character code page 932
-// cannot hold: writing it would silently change the text.
+// False when a line holds a character code page 932 cannot hold: writing
+// it would silently change the text.
 bool encodeLines(const QStringList& lines, QByteArray* bytes);
 
 FileBytes readFileBytes(const QString& path);
-TextContent readText(const QString& path);
 ReadResult readTextFile(const QString& path);
 // Replaces the whole file atomically (temporary file, then rename).
 FileResult writeTextFile(const QString& path, const QStringList& lines);
