@@ -1,5 +1,6 @@
 #include "ui/main/Form1.h"
 
+#include "model/StorageSort.h"
 #include "model/WildcardPattern.h"
 #include "ui/ListBox.h"
 #include "ui/Message.h"
@@ -116,8 +117,8 @@ void Form1::connectHandlers()
             [this] { takeOut(m_bag, List3, QStringLiteral("カバンが空っぽクポ；；")); });
     connect(Command[6], &QPushButton::clicked, this,
             [this] { move(m_bag, List3, m_mogSafe, QStringLiteral("かばんが空っぽクポ；；")); });
-    connect(Command[24], &QPushButton::clicked, this, [this] { sort(m_mogSafe); });
-    connect(Command[25], &QPushButton::clicked, this, [this] { sort(m_bag); });
+    connect(Command[24], &QPushButton::clicked, this, [this] { sortStorage(m_mogSafe); });
+    connect(Command[25], &QPushButton::clicked, this, [this] { sortStorage(m_bag); });
 }
 
 // The order matters: choosing the first character shows its first lines'

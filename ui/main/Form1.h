@@ -71,7 +71,6 @@ private:
     void takeOut(morvane::Storage& source, morvane::ListBox* list, const QString& emptyMessage);
     void move(morvane::Storage& source, morvane::ListBox* sourceList, morvane::Storage& destination,
               const QString& emptyMessage);
-    void sort(morvane::Storage& storage);
     void selectLastStoredLines();
     void updateCountCaptions();
     void clearDetailPanel();

@@ -1,9 +1,7 @@
 // The main window's handlers for the current character's storages.
 #include "ui/main/Form1.h"
 
-#include "model/CharacterName.h"
 #include "model/StorageFiles.h"
-#include "model/StorageSort.h"
 #include "ui/ListBox.h"
 #include "ui/Message.h"
 #include "ui/main/Form1Messages.h"
@@ -94,11 +92,6 @@ void Form1::Command13_Click()
         showMessage(this, messages::nobody());
         return;
     }
-    if (!isUsableCharacterName(m_currentCharacter)) {
-        showMessage(this, QStringLiteral("「%1」はファイル名に使えない文字を含むため、保存できません。")
-                              .arg(m_currentCharacter));
-        return;
-    }
     const FileResult saved = saveStorages(m_folder, m_currentCharacter, m_mogSafe, m_bag);
     if (!saved.ok())
         showMessage(this, messages::failedWrite(QStringLiteral("保存できませんでした。"), saved));
@@ -145,11 +138,6 @@ void Form1::move(Storage& source, ListBox* sourceList, Storage& destination, con
         selectLastStoredLines();
     }
     updateCountCaptions();
-}
-
-void Form1::sort(Storage& storage)
-{
-    sortStorage(storage);
 }
 
 void Form1::selectLastStoredLines()
