@@ -32,21 +32,23 @@ std::optional<QByteArray> EncodedLines::encode(const QString& text)
     return bytes;
 }
 
-std::vector<std::optional<QString>>& EncodedLines::decodedCache() const
+void EncodedLines::forgetDecodedTexts()
 {
-    if (m_decoded.size() != m_spans.size())
-        m_decoded.resize(m_spans.size());
-    return m_decoded;
+    m_decodedSlot.clear();
+    m_decoded.clear();
 }
 
 QString EncodedLines::text(int index) const
 {
-    std::optional<QString>& decoded = decodedCache()[index];
-    if (!decoded) {
+    if (m_decodedSlot.size() < m_spans.size())
+        m_decodedSlot.resize(m_spans.size(), -1);
+    int& slot = m_decodedSlot[index];
+    if (slot < 0) {
         m_decoder.resetState();
-        decoded = m_decoder.decode(bytes(index));
+        slot = int(m_decoded.size());
+        m_decoded.push_back(m_decoder.decode(bytes(index)));
     }
-    return *decoded;
+    return m_decoded[slot];
 }
 
 QStringList EncodedLines::texts(int count) const
@@ -85,15 +87,11 @@ void EncodedLines::append(QByteArrayView bytes)
 {
     m_spans.push_back({m_buffer.size(), bytes.size()});
     m_buffer.append(bytes);
-    if (!m_decoded.empty())
-        m_decoded.emplace_back();
 }
 
 void EncodedLines::appendSpan(qsizetype position, qsizetype length)
 {
     m_spans.push_back({position, length});
-    if (!m_decoded.empty())
-        m_decoded.emplace_back();
 }
 
 void EncodedLines::set(int index, QByteArrayView bytes)
@@ -101,15 +99,13 @@ void EncodedLines::set(int index, QByteArrayView bytes)
     padTo(index + 1);
     m_spans[index] = {m_buffer.size(), bytes.size()};
     m_buffer.append(bytes);
-    if (!m_decoded.empty())
-        m_decoded[index].reset();
+    forgetDecodedTexts();
 }
 
 void EncodedLines::removeAt(int index)
 {
     m_spans.erase(m_spans.begin() + index);
-    if (!m_decoded.empty())
-        m_decoded.erase(m_decoded.begin() + index);
+    forgetDecodedTexts();
 }
 
 void EncodedLines::truncate(int size)
@@ -117,8 +113,7 @@ void EncodedLines::truncate(int size)
     if (size >= this->size())
         return;
     m_spans.resize(size);
-    if (!m_decoded.empty())
-        m_decoded.resize(size);
+    forgetDecodedTexts();
 }
 
 void EncodedLines::padTo(int size)
@@ -126,30 +121,23 @@ void EncodedLines::padTo(int size)
     if (size <= this->size())
         return;
     m_spans.resize(size, Span{m_buffer.size(), 0});
-    if (!m_decoded.empty())
-        m_decoded.resize(size);
 }
 
 void EncodedLines::reorder(const std::vector<int>& order)
 {
     std::vector<Span> spans;
-    std::vector<std::optional<QString>> decoded;
     spans.reserve(order.size());
-    decoded.reserve(m_decoded.empty() ? 0 : order.size());
-    for (const int from : order) {
+    for (const int from : order)
         spans.push_back(m_spans[from]);
-        if (!m_decoded.empty())
-            decoded.push_back(std::move(m_decoded[from]));
-    }
     m_spans = std::move(spans);
-    m_decoded = std::move(decoded);
+    forgetDecodedTexts();
 }
 
 void EncodedLines::clear()
 {
     m_buffer.clear();
     m_spans.clear();
-    m_decoded.clear();
+    forgetDecodedTexts();
 }
 
 } // namespace morvane

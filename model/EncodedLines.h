@@ -53,12 +53,14 @@ private:
         qsizetype length = 0;
     };
 
-    // Empty until the first text is read, then one slot per line.
-    std::vector<std::optional<QString>>& decodedCache() const;
+    // Texts already decoded, kept until the lines are rearranged. Only the
+    // lines on screen are usually read, so the per-line part is kept small.
+    void forgetDecodedTexts();
 
     QByteArray m_buffer;
     std::vector<Span> m_spans;
-    mutable std::vector<std::optional<QString>> m_decoded;
+    mutable std::vector<int> m_decodedSlot; // per line: its place in m_decoded, or -1
+    mutable std::vector<QString> m_decoded;
     mutable QStringDecoder m_decoder{"windows-31j"};
 };
 

@@ -3,11 +3,10 @@
 namespace morvane {
 
 ListBox::ListBox(QWidget* parent)
-    : QListView(parent)
+    : UniformListView(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setUniformItemSizes(true);
 }
 
 int ListBox::selectedRow() const

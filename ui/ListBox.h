@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QListView>
+#include "ui/UniformListView.h"
 
 namespace morvane {
 
 // A list whose selected position is its current row, or none. Unlike a plain
-// QListView it never makes a row current on its own (on gaining focus) and a
+// item view it never makes a row current on its own (on gaining focus) and a
 // click can select a row but never deselect it, so the position a handler
 // sees is always the highlighted row.
-class ListBox : public QListView {
+class ListBox : public UniformListView {
     Q_OBJECT
 
 public:
