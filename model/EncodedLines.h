@@ -38,6 +38,7 @@ public:
 
     void append(QByteArrayView bytes);
     void appendSpan(qsizetype position, qsizetype length);
+    void reserve(int lines) { m_spans.reserve(lines); }
     void set(int index, QByteArrayView bytes);
     void removeAt(int index);
     void truncate(int size);

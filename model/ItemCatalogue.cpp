@@ -13,6 +13,11 @@ CatalogueFileReport ItemCatalogue::loadFile(const QString& path, qint16 nullStac
     report.reason = file.reason;
 
     Segment segment{entryCount(), true, EncodedLines::sharing(file.bytes), EncodedLines::sharing(file.bytes)};
+    // A record takes well over 16 bytes, and the catalogue never grows past its capacity.
+    const int expectedEntries = int(qMin<qsizetype>(file.bytes.size() / 16 + 1, kCapacity - entryCount()));
+    segment.names.reserve(expectedEntries);
+    segment.details.reserve(expectedEntries);
+    m_values.reserve(entryCount() + expectedEntries);
     const char* const base = file.bytes.constData();
     int lineNumber = 0;
     EncodedLines::forEachLine(file.bytes, [&](qsizetype position, qsizetype length) {
