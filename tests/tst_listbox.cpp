@@ -1,0 +1,161 @@
+#include "ui/ListBox.h"
+
+#include <QScrollBar>
+#include <QStringListModel>
+#include <QTest>
+
+using morvane::ListBox;
+
+namespace {
+
+QStringList lines(int count)
+{
+    QStringList result;
+    for (int i = 0; i < count; ++i)
+        result << QStringLiteral("アイテム%1\t%2").arg(i).arg(i % 99 + 1);
+    return result;
+}
+
+// A shown list of a given number of lines, with room for about ten rows.
+struct ShownList {
+    explicit ShownList(int count)
+        : model(lines(count))
+    {
+        list.setModel(&model);
+        list.resize(200, 10 * list.fontMetrics().height() + 20);
+        list.show();
+        if (!QTest::qWaitForWindowExposed(&list))
+            qFatal("the list was never shown");
+    }
+
+    int rowHeight() const { return list.visualRect(model.index(0)).height(); }
+    bool rowFullyVisible(int row) const
+    {
+        return list.viewport()->rect().contains(list.visualRect(model.index(row)));
+    }
+    QPoint pointInRow(int row) const { return list.visualRect(model.index(row)).center(); }
+
+    QStringListModel model;
+    ListBox list;
+};
+
+} // namespace
+
+class ListBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowsAndPointsAgreeWhereverTheListIsScrolled_data()
+    {
+        QTest::addColumn<int>("topRow");
+        QTest::newRow("top") << 0;
+        QTest::newRow("middle") << 5000;
+        QTest::newRow("bottom") << 10001;
+    }
+
+    void rowsAndPointsAgreeWhereverTheListIsScrolled()
+    {
+        QFETCH(int, topRow);
+        ShownList shown(10001);
+        shown.list.verticalScrollBar()->setValue(topRow);
+        const int top = shown.list.verticalScrollBar()->value();
+        QVERIFY(top <= topRow);
+        QCOMPARE(shown.list.verticalScrollBar()->maximum() + shown.list.verticalScrollBar()->pageStep(), 10001);
+        const int height = shown.rowHeight();
+        QVERIFY(height > 0);
+        for (const int offset : {0, 1, 3}) {
+            const QModelIndex index = shown.model.index(top + offset);
+            QCOMPARE(shown.list.visualRect(index).top(), offset * height);
+            QCOMPARE(shown.list.indexAt(QPoint(5, offset * height + height / 2)), index);
+        }
+        // The last row can be scrolled into view, and nothing lies below it.
+        shown.list.scrollToBottom();
+        QVERIFY(shown.rowFullyVisible(10000));
+        const QRect last = shown.list.visualRect(shown.model.index(10000));
+        QVERIFY(!shown.list.indexAt(QPoint(5, last.bottom() + 2)).isValid());
+    }
+
+    // A line added and selected at once must come into view at once, before
+    // the list's delayed relayout has run.
+    void anAddedLineSelectedAtOnceIsShown()
+    {
+        ShownList shown(30);
+        shown.model.insertRows(30, 100);
+        shown.list.selectRow(129);
+        QCOMPARE(shown.list.selectedRow(), 129);
+        QVERIFY(shown.rowFullyVisible(129));
+        shown.list.selectRow(0);
+        QVERIFY(shown.rowFullyVisible(0));
+    }
+
+    void clickSelectsTheRowUnderThePointerButNeverDeselects()
+    {
+        ShownList shown(5);
+        QTest::mouseClick(shown.list.viewport(), Qt::LeftButton, {}, shown.pointInRow(3));
+        QCOMPARE(shown.list.selectedRow(), 3);
+        QCOMPARE(shown.list.selectionModel()->selectedRows().size(), 1);
+        const QPoint belowLastRow(5, shown.list.visualRect(shown.model.index(4)).bottom() + 5);
+        QTest::mouseClick(shown.list.viewport(), Qt::LeftButton, {}, belowLastRow);
+        QCOMPARE(shown.list.selectedRow(), 3);
+        QCOMPARE(shown.list.selectionModel()->selectedRows().size(), 1);
+    }
+
+    void keysMoveTheSelectionWithinTheLines_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("down") << 4 << int(Qt::Key_Down) << 5;
+        QTest::newRow("down at the end") << 99 << int(Qt::Key_Down) << 99;
+        QTest::newRow("up at the top") << 0 << int(Qt::Key_Up) << 0;
+        QTest::newRow("end") << 4 << int(Qt::Key_End) << 99;
+        QTest::newRow("home") << 50 << int(Qt::Key_Home) << 0;
+        QTest::newRow("page up at the top") << 3 << int(Qt::Key_PageUp) << 0;
+        QTest::newRow("page down near the end") << 97 << int(Qt::Key_PageDown) << 99;
+    }
+
+    void keysMoveTheSelectionWithinTheLines()
+    {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        ShownList shown(100);
+        shown.list.selectRow(from);
+        shown.list.setFocus();
+        QTest::keyClick(&shown.list, Qt::Key(key));
+        QCOMPARE(shown.list.selectedRow(), to);
+        QVERIFY(shown.rowFullyVisible(to));
+    }
+
+    void pageDownMovesByOneRowLessThanAPage()
+    {
+        ShownList shown(100);
+        shown.list.selectRow(0);
+        shown.list.setFocus();
+        QTest::keyClick(&shown.list, Qt::Key_PageDown);
+        QCOMPARE(shown.list.selectedRow(), shown.list.verticalScrollBar()->pageStep() - 1);
+    }
+
+    void onlyTheSelectedRowIsHighlighted()
+    {
+        ShownList shown(10);
+        shown.list.selectRow(2);
+        const QImage image = shown.list.viewport()->grab().toImage();
+        const auto pixelBeside = [&](int row) {
+            return QColor(image.pixel(shown.list.visualRect(shown.model.index(row)).topRight() + QPoint(-2, 2)));
+        };
+        const QPalette::ColorGroup group = shown.list.isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+        const QColor base = shown.list.palette().color(group, QPalette::Base);
+        const QColor highlight = shown.list.palette().color(group, QPalette::Highlight);
+        QCOMPARE(pixelBeside(1), base);
+        QCOMPARE(pixelBeside(3), base);
+        // The style shades its highlight a little.
+        const QColor selected = pixelBeside(2);
+        QVERIFY2(qAbs(selected.red() - highlight.red()) < 16 && qAbs(selected.green() - highlight.green()) < 16
+                     && qAbs(selected.blue() - highlight.blue()) < 16,
+                 qPrintable(selected.name()));
+    }
+};
+
+QTEST_MAIN(ListBoxTest)
+#include "tst_listbox.moc"
