@@ -75,6 +75,21 @@ private slots:
         QVERIFY(!shown.list.indexAt(QPoint(5, last.bottom() + 2)).isValid());
     }
 
+    // Settled when the list is shown, not on a later pass of the event loop,
+    // which would paint the window a second time.
+    void theScrollBarIsThereAsSoonAsTheListIsShown()
+    {
+        QStringListModel model(lines(100));
+        ListBox list;
+        list.setModel(&model);
+        list.resize(200, 100);
+        list.show();
+        QVERIFY(list.verticalScrollBar()->isVisible());
+        model.setStringList(lines(2));
+        list.doItemsLayout();
+        QVERIFY(!list.verticalScrollBar()->isVisible());
+    }
+
     // A line added and selected at once must come into view at once, before
     // the list's delayed relayout has run.
     void anAddedLineSelectedAtOnceIsShown()

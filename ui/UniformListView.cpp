@@ -63,6 +63,11 @@ void UniformListView::updateScrollBar()
     bar->setSingleStep(1);
     bar->setPageStep(perPage);
     bar->setRange(0, qMax(0, rowCount() - perPage));
+    // The scroll area shows or hides the bar for the new range only on a
+    // queued call, after the window has been painted once; re-applying the
+    // policy settles it now and spares a second painting.
+    if (isVisible())
+        setVerticalScrollBarPolicy(verticalScrollBarPolicy());
 }
 
 QRect UniformListView::visualRect(const QModelIndex& index) const
