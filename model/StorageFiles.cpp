@@ -36,24 +36,27 @@ StorageFilePaths storageFilePaths(const DataFolder& folder, const QString& chara
             folder.filePath(character + QStringLiteral("baginfo.dat"))};
 }
 
-StorageLoadReport loadStorages(const DataFolder& folder, const QString& character,
-                               Storage& mogSafe, Storage& bag)
+StorageFileContents readStorageFiles(const DataFolder& folder, const QString& character)
 {
-    StorageLoadReport report;
+    StorageFileContents contents;
+    contents.character = character;
     if (!isUsableCharacterName(character)) {
-        report.unusableName = true;
-        mogSafe.clear();
-        bag.clear();
-        return report;
+        contents.report.unusableName = true;
+        return contents;
     }
     const StorageFilePaths paths = storageFilePaths(folder, character);
-    EncodedLines mogLines = readCapped(paths.mogLines, report);
-    EncodedLines bagLines = readCapped(paths.bagLines, report);
-    EncodedLines mogDetails = readCapped(paths.mogDetails, report);
-    EncodedLines bagDetails = readCapped(paths.bagDetails, report);
-    mogSafe.load(std::move(mogLines), std::move(mogDetails));
-    bag.load(std::move(bagLines), std::move(bagDetails));
-    return report;
+    contents.mogLines = readCapped(paths.mogLines, contents.report);
+    contents.bagLines = readCapped(paths.bagLines, contents.report);
+    contents.mogDetails = readCapped(paths.mogDetails, contents.report);
+    contents.bagDetails = readCapped(paths.bagDetails, contents.report);
+    return contents;
+}
+
+StorageLoadReport putInStorages(StorageFileContents contents, Storage& mogSafe, Storage& bag)
+{
+    mogSafe.load(std::move(contents.mogLines), std::move(contents.mogDetails));
+    bag.load(std::move(contents.bagLines), std::move(contents.bagDetails));
+    return contents.report;
 }
 
 FileResult saveStorages(const DataFolder& folder, const QString& character,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DataFolder.h"
+#include "model/EncodedLines.h"
 #include "model/FileResult.h"
 
 #include <QStringList>
@@ -29,10 +30,26 @@ struct StorageLoadReport {
 // A character whose name cannot be a file name has no files: it is never
 // read from or written to (isUsableCharacterName).
 
-// Replaces both storages with the character's files. Missing files are the
-// normal state of a new character; detail slots no file fills are emptied.
-StorageLoadReport loadStorages(const DataFolder& folder, const QString& character,
-                               Storage& mogSafe, Storage& bag);
+// What a character's four files hold, read but not yet in the storages.
+struct StorageFileContents {
+    QString character;
+    EncodedLines mogLines;
+    EncodedLines bagLines;
+    EncodedLines mogDetails;
+    EncodedLines bagDetails;
+    StorageLoadReport report;
+};
+
+// Missing files are the normal state of a new character: they read as empty.
+StorageFileContents readStorageFiles(const DataFolder& folder, const QString& character);
+// Replaces both storages with what was read; detail slots no file fills are emptied.
+StorageLoadReport putInStorages(StorageFileContents contents, Storage& mogSafe, Storage& bag);
+
+inline StorageLoadReport loadStorages(const DataFolder& folder, const QString& character,
+                                      Storage& mogSafe, Storage& bag)
+{
+    return putInStorages(readStorageFiles(folder, character), mogSafe, bag);
+}
 
 // Writes all four files or, as far as the file system allows, none of them.
 FileResult saveStorages(const DataFolder& folder, const QString& character,

@@ -99,6 +99,19 @@ private slots:
         QCOMPARE(control<QLabel>(s.w(), "Label1")->textFormat(), Qt::PlainText);
     }
 
+    // What start-up read serves start-up only: choosing the first character
+    // again reads its files as they are now.
+    void choosingTheFirstCharacterAgainRereadsItsFiles()
+    {
+        Session s = kuroAndShiro();
+        s.write("Kuromog.dat", {"at start-up"});
+        s.start();
+        QCOMPARE(rows(s.w(), "List2"), QStringList{"at start-up"});
+        s.write("Kuromog.dat", {"changed since"});
+        s.chooseCharacter(0);
+        QCOMPARE(rows(s.w(), "List2"), QStringList{"changed since"});
+    }
+
     void choosingAndSaving()
     {
         Session s = kuroAndShiro();

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <future>
+
 using namespace morvane;
 
 namespace {
@@ -69,12 +71,15 @@ Form1::Form1(const QString& dataFolder, QWidget* parent)
     , m_catalogueView(m_catalogue)
     , m_roster(m_folder)
 {
+    // Reading a full data folder takes about as long as building the window,
+    // so the two run side by side; start-up then uses what was read.
+    std::future<StartUpFiles> files = std::async(std::launch::async, readStartUpFiles, m_folder);
     initResources();
     setObjectName(QStringLiteral("Form1"));
     buildWindow();
     buildMenu();
     connectHandlers();
-    startUp();
+    startUp(files.get());
 }
 
 Form1::~Form1() = default;
@@ -124,26 +129,25 @@ void Form1::connectHandlers()
 // The order matters: choosing the first character shows its first lines'
 // details, which the panel clearing then removes; the count selector is set
 // to "1" before the first catalogue line may move it to "12" or "99".
-void Form1::startUp()
+void Form1::startUp(StartUpFiles files)
 {
     m_startingUp = true;
     if (!m_folder.exists())
         m_startUpProblems << QStringLiteral("データフォルダーが見つかりません。保存や登録はできません。\n%1")
                                  .arg(m_folder.path());
 
-    const CatalogueFileReport seed = m_catalogue.loadFile(
-        m_folder.filePath(QString::fromLatin1(DataFolder::kSeedCatalogue)), kSeedNullStackSize);
-    const CatalogueFileReport registered = m_catalogue.loadFile(
-        m_folder.filePath(QString::fromLatin1(DataFolder::kRegisteredItems)), kRegisteredNullStackSize);
-    for (const QString& problem : {catalogueProblems(seed, m_folder.exists()), catalogueProblems(registered, false)})
+    m_catalogue = std::move(files.catalogue);
+    for (const QString& problem : {catalogueProblems(files.seedCatalogue, m_folder.exists()),
+                                   catalogueProblems(files.registeredItems, false)})
         if (!problem.isEmpty())
             m_startUpProblems << problem;
     m_catalogueView.showAll();
 
-    const ReadResult roster = m_roster.load();
-    if (roster.status == ReadResult::Status::Failed)
+    m_roster = std::move(files.roster);
+    if (files.rosterStatus == ReadResult::Status::Failed)
         m_startUpProblems << QStringLiteral("%1 を読み込めませんでした（%2）。")
-                                 .arg(QString::fromLatin1(DataFolder::kRoster), roster.reason);
+                                 .arg(QString::fromLatin1(DataFolder::kRoster), files.rosterReason);
+    m_storagesReadAtStartUp = std::move(files.firstCharacterStorages);
     Combo2->addItems(m_roster.names());
     if (Combo2->count() > 0)
         Combo2->setCurrentIndex(0);

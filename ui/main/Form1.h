@@ -5,6 +5,7 @@
 #include "model/DataFolder.h"
 #include "model/ItemCatalogue.h"
 #include "model/StackCount.h"
+#include "model/StartUpFiles.h"
 #include "model/Storage.h"
 #include "ui/character_dialog/CharacterRegistrar.h"
 #include "ui/item_dialog/ItemRegistrar.h"
@@ -46,7 +47,7 @@ private:
     void buildWindow();
     void buildMenu();
     void connectHandlers();
-    void startUp();
+    void startUp(morvane::StartUpFiles files);
     void reportStartUpProblems();
     void report(const QString& message);
 
@@ -96,6 +97,9 @@ private:
     bool m_hasCurrentCharacter = false;
     bool m_indexChangedByChoice = false;
 
+    // The first character's files, read with the rest of the data folder and
+    // used up when start-up chooses that character.
+    std::optional<morvane::StorageFileContents> m_storagesReadAtStartUp;
     bool m_startingUp = false;
     bool m_startUpReported = false;
     QStringList m_startUpProblems;

@@ -65,7 +65,11 @@ void Form1::Combo2_TextEdited()
 
 void Form1::loadStorages(const QString& character)
 {
-    const StorageLoadReport loaded = morvane::loadStorages(m_folder, character, m_mogSafe, m_bag);
+    StorageFileContents files = m_storagesReadAtStartUp && m_storagesReadAtStartUp->character == character
+                                    ? std::move(*m_storagesReadAtStartUp)
+                                    : readStorageFiles(m_folder, character);
+    m_storagesReadAtStartUp.reset();
+    const StorageLoadReport loaded = putInStorages(std::move(files), m_mogSafe, m_bag);
     m_currentCharacter = character;
     m_hasCurrentCharacter = true;
     if (m_mogSafe.lineCount() > 0)

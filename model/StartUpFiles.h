@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/CharacterRoster.h"
+#include "model/DataFolder.h"
+#include "model/ItemCatalogue.h"
+#include "model/StorageFiles.h"
+
+#include <optional>
+
+namespace morvane {
+
+// Everything the main window reads from the data folder when it opens, read
+// in one go so that it can be read on another thread while the window is
+// being built. Nothing here touches a window or a storage.
+struct StartUpFiles {
+    ItemCatalogue catalogue; // the seed catalogue, then item.dat
+    CatalogueFileReport seedCatalogue;
+    CatalogueFileReport registeredItems;
+    CharacterRoster roster;
+    ReadResult::Status rosterStatus = ReadResult::Status::Missing;
+    QString rosterReason;
+    // The files of the roster's first character, who is chosen at start-up.
+    std::optional<StorageFileContents> firstCharacterStorages;
+};
+
+StartUpFiles readStartUpFiles(const DataFolder& folder);
+
+} // namespace morvane
