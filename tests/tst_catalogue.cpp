@@ -36,7 +36,8 @@ private slots:
         QFETCH(QString, line);
         QFETCH(int, nullStack);
         QFETCH(QString, parsed);
-        const ParsedRecord r = parseCatalogueRecord(EncodedLines::encode(line).value(), qint16(nullStack));
+        const QByteArray bytes = EncodedLines::encode(line).value(); // the record's fields point into it
+        const ParsedRecord r = parseCatalogueRecord(bytes, qint16(nullStack));
         const QString fields = decodeLines(r.name.toByteArray()).value(0) + u'/' + decodeLines(r.detail.toByteArray()).value(0);
         QCOMPARE(r.verdict == ParsedRecord::Verdict::Excluded     ? "excluded"
                  : r.verdict == ParsedRecord::Verdict::Unreadable ? "unreadable"
