@@ -89,6 +89,8 @@ private slots:
         Session s = kuroAndShiro();
         s.write("Kuromog.dat", {"0", "1", "2", "3"});
         s.write("Kuromoginfo.dat", {"p<br>q<br>r<br>s", "a<BR>b<Br><br>d<br>e", "<b>x</b><br>y", ""});
+        s.write("Kurobag.dat", {"first", "full panel"});
+        s.write("Kurobaginfo.dat", {"", "全種<br>全種<br>全種<br>全種"});
         s.start();
         const QStringList panels[] = {{"a", "b", "", "d"}, {"<b>x</b>", "y", "", ""}, {"", "", "", ""}};
         for (int k = 1; k <= 3; ++k) {
@@ -96,6 +98,12 @@ private slots:
             clickRow(s.w(), "List2", k);
             QCOMPARE(detailPanel(s.w()), panels[k - 1]);
         }
+        // Filling the panel with Japanese text never makes the lists above it shorter.
+        const int listHeight = control<QWidget>(s.w(), "List2")->height();
+        clickRow(s.w(), "List3", 1);
+        QCOMPARE(detailPanel(s.w()), QStringList(4, "全種"));
+        QTest::qWait(20); // lets the layout settle
+        QCOMPARE(control<QWidget>(s.w(), "List2")->height(), listHeight);
         QCOMPARE(control<QLabel>(s.w(), "Label1")->textFormat(), Qt::PlainText);
     }
 

@@ -131,6 +131,9 @@ void Form1::buildWindow()
     Label6 = plainLabel(QStringLiteral("Label6"), Frame7);
     for (QLabel* label : {Label1, Label4, Label5, Label6}) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // As high when empty as with a line of Japanese text (whose fallback
+        // font is taller), so that showing a detail never shrinks the lists.
+        label->setMinimumHeight(label->fontMetrics().boundingRect(QRect(), 0, QStringLiteral("全")).height());
         detailLayout->addWidget(label);
     }
 
