@@ -72,8 +72,10 @@ Form1::Form1(const QString& dataFolder, QWidget* parent)
     , m_roster(m_folder)
 {
     // Reading a full data folder takes about as long as building the window,
-    // so the two run side by side; start-up then uses what was read.
-    std::future<StartUpFiles> files = std::async(std::launch::async, readStartUpFiles, m_folder);
+    // so the two run side by side; start-up then uses what was read. Should
+    // no thread be available, the files are read when start-up needs them.
+    std::future<StartUpFiles> files =
+        std::async(std::launch::async | std::launch::deferred, readStartUpFiles, m_folder);
     initResources();
     setObjectName(QStringLiteral("Form1"));
     buildWindow();
