@@ -8,7 +8,8 @@ namespace morvane {
 // follows from its number. QListView lays out every row one by one instead,
 // which for lists of ten thousand lines costs more than all the rest of
 // opening the main window. Lines never wrap; a line wider than the list is
-// elided, as in a list box, and the list scrolls by whole rows.
+// cut short, as in a list box, and the list scrolls by whole rows. Every row
+// of the model's root is shown: rows are never hidden.
 class UniformListView : public QListView {
     Q_OBJECT
 
