@@ -4,7 +4,7 @@ namespace morvane {
 
 StartUpFiles readStartUpFiles(const DataFolder& folder)
 {
-    StartUpFiles files{.roster = CharacterRoster(folder)};
+    StartUpFiles files(folder);
     files.seedCatalogue = files.catalogue.loadFile(
         folder.filePath(QString::fromLatin1(DataFolder::kSeedCatalogue)), kSeedNullStackSize);
     files.registeredItems = files.catalogue.loadFile(

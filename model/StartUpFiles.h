@@ -13,6 +13,11 @@ namespace morvane {
 // in one go so that it can be read on another thread while the window is
 // being built. Nothing here touches a window or a storage.
 struct StartUpFiles {
+    explicit StartUpFiles(const DataFolder& folder)
+        : roster(folder)
+    {
+    }
+
     ItemCatalogue catalogue; // the seed catalogue, then item.dat
     CatalogueFileReport seedCatalogue;
     CatalogueFileReport registeredItems;

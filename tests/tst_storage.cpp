@@ -57,7 +57,7 @@ private slots:
         const DataFolder folder(dir.filePath("data"));
         // A file the name would reach outside the data folder.
         QVERIFY(writeBytes(dir.filePath("Kuromog.dat"), "outside\r\n"));
-        for (const QString& name : {"../Kuro", "..\\Kuro", "C:Kuro", "Ku*", "Ku\tro", "Ku\u00e9"}) {
+        for (const QString name : {"../Kuro", "..\\Kuro", "C:Kuro", "Ku*", "Ku\tro", "Ku\u00e9"}) {
             Storage mog, bag;
             QVERIFY(mog.replace({"shown before"}, {"D"}));
             QVERIFY2(loadStorages(folder, name, mog, bag).unusableName, qPrintable(name));
