@@ -98,8 +98,10 @@ void Form1::connectHandlers()
     const std::pair<int, CountButton> countButtons[] = {
         {7, CountButton::Twelve}, {8, CountButton::NinetyNine}, {9, CountButton::PlusOne},
         {10, CountButton::MinusOne}, {11, CountButton::PlusTen}, {12, CountButton::MinusTen}};
-    for (const auto& [n, button] : countButtons)
-        connect(Command[n], &QPushButton::clicked, this, [this, button] { countButton_Click(button); });
+    for (const auto& countButton : countButtons) {
+        const CountButton button = countButton.second;
+        connect(Command[countButton.first], &QPushButton::clicked, this, [this, button] { countButton_Click(button); });
+    }
     connect(Command[1], &QPushButton::clicked, this, [this] { putItem(m_mogSafe); });
     connect(Command[2], &QPushButton::clicked, this, [this] { putItem(m_bag); });
 
