@@ -3,6 +3,7 @@
 #include "model/CatalogueView.h"
 #include "model/CharacterRoster.h"
 #include "model/DataFolder.h"
+#include "model/DataFolderLock.h"
 #include "model/ItemCatalogue.h"
 #include "model/StackCount.h"
 #include "model/StartUpFiles.h"
@@ -39,6 +40,11 @@ public:
     explicit Form1(const QString& dataFolder, QWidget* parent = nullptr);
     ~Form1() override;
 
+    // False when another Morvane window holds the data folder: this one then
+    // never reads or writes a file of it, and never shows.
+    bool holdsDataFolder() const { return !m_folderLock.isHeldElsewhere(); }
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +54,7 @@ private:
     void buildMenu();
     void connectHandlers();
     void startUp(morvane::StartUpFiles files);
+    void refuseDataFolder();
     void reportStartUpProblems();
     void report(const QString& message);
 
@@ -88,6 +95,7 @@ private:
     bool addCharacter(const QString& name) override;
 
     morvane::DataFolder m_folder;
+    morvane::DataFolderLock m_folderLock;
     morvane::ItemCatalogue m_catalogue;
     morvane::CatalogueView m_catalogueView;
     morvane::CharacterRoster m_roster;

@@ -65,6 +65,8 @@ void Form1::Combo2_TextEdited()
 
 void Form1::loadStorages(const QString& character)
 {
+    if (!holdsDataFolder())
+        return;
     StorageFileContents files = m_storagesReadAtStartUp && m_storagesReadAtStartUp->character == character
                                     ? std::move(*m_storagesReadAtStartUp)
                                     : readStorageFiles(m_folder, character);
@@ -92,6 +94,8 @@ void Form1::loadStorages(const QString& character)
 
 void Form1::Command13_Click()
 {
+    if (!holdsDataFolder())
+        return;
     if (!m_hasCurrentCharacter) {
         showMessage(this, messages::nobody());
         return;
