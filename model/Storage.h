@@ -36,7 +36,8 @@ public:
 
     // Replaces everything with what the files hold; at most kCapacity of each.
     void load(EncodedLines lines, EncodedLines details);
-    // Nothing changes when a text holds a character code page 932 cannot hold.
+    // Nothing changes when a text holds a line break or a character code
+    // page 932 cannot hold; append() then answers NotStorable.
     bool replace(const QStringList& lines, const QStringList& details);
     void clear();
     AppendResult append(const QString& line, const QString& detail);
