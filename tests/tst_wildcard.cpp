@@ -48,6 +48,9 @@ private slots:
             {"*pair* ~ pair inside", u"*\U0001F600*", u"a\U0001F600b", 1},
             {"*low* ~ lone low", u"*\xDE00*", u"a\xDE00", 1},
             {"*high* ~ lone high", u"*\xD83D*", u"\xD83D" u"a", 1},
+            // U+FEFF is a character like any other, not a byte order mark.
+            {"*U+FEFF* ~ abc", u"*\xFEFF*", u"abc", 0},
+            {"*U+FEFF* ~ inside", u"*\xFEFF*", u"a\xFEFF" u"b", 1},
         };
         for (const auto& row : halves)
             QTest::newRow(row.name) << QString::fromUtf16(row.pattern) << QString::fromUtf16(row.text) << row.expected;
