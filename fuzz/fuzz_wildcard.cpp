@@ -31,9 +31,19 @@ std::vector<char32_t> characters(const QString& text)
     return result;
 }
 
+// Not QString::fromUcs4(), which drops a leading U+FEFF as a byte order mark.
 QString fromCharacters(const std::vector<char32_t>& characters)
 {
-    return QString::fromUcs4(characters.data(), qsizetype(characters.size()));
+    QString text;
+    for (const char32_t c : characters) {
+        if (QChar::requiresSurrogates(c)) {
+            text += QChar(QChar::highSurrogate(c));
+            text += QChar(QChar::lowSurrogate(c));
+        } else {
+            text += QChar(char16_t(c));
+        }
+    }
+    return text;
 }
 
 struct Element {
