@@ -76,7 +76,7 @@ inline void clickRow(QWidget* w, const QString& list, int row)
 // catalogue and roster; a test writes any other file before start().
 struct Session {
     QTemporaryDir dir;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<morvane::Form1> window;
 
     Session(const QStringList& catalogue, const QStringList& roster)
     {
@@ -94,7 +94,7 @@ struct Session {
     {
         // The window before lets go of the data folder first.
         window.reset();
-        window = std::make_unique<Form1>(dir.path());
+        window = std::make_unique<morvane::Form1>(dir.path());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -74,7 +74,7 @@ private slots:
         const QStringList before = folderState(s.dir.path());
 
         MessageCatcher messages;
-        Form1 second(s.dir.path());
+        morvane::Form1 second(s.dir.path());
         QCOMPARE(messages.texts(), QStringList{QStringLiteral("Morvaneはこのデータフォルダーですでに開いています"
                                                               "（プロセスID %1）。\n%2")
                                                    .arg(QCoreApplication::applicationPid())

@@ -5,14 +5,18 @@
 #include "model/DataFolder.h"
 #include "model/DataFolderLock.h"
 #include "model/ItemCatalogue.h"
+#include "model/RegisteredItems.h"
 #include "model/StackCount.h"
 #include "model/StartUpFiles.h"
 #include "model/Storage.h"
+#include "model/StorageKinds.h"
 #include "ui/character_dialog/CharacterRegistrar.h"
 #include "ui/item_dialog/ItemRegistrar.h"
 
 #include <QMainWindow>
 #include <QPointer>
+
+#include <array>
 
 class QComboBox;
 class QGroupBox;
@@ -21,17 +25,16 @@ class QLineEdit;
 class QPushButton;
 
 namespace morvane {
+
+struct CrystalFilter;
 class Form2;
 class Form3;
 class ListBox;
-}
 
 // The main window: the catalogue, the count selector, the current
 // character's two storages and the detail panel. Its handlers only route
 // control events to the model and refresh the controls.
-class Form1 : public QMainWindow,
-              private morvane::ItemRegistrar,
-              private morvane::CharacterRegistrar {
+class Form1 : public QMainWindow, private ItemRegistrar, private CharacterRegistrar {
     Q_OBJECT
 
 public:
@@ -53,67 +56,88 @@ private:
     void buildWindow();
     void buildMenu();
     void connectHandlers();
-    void startUp(morvane::StartUpFiles files);
+    void startUp(StartUpFiles files);
     void refuseDataFolder();
     void reportStartUpProblems();
     void report(const QString& message);
 
+    // The controls of one storage kind's area, and what its buttons say
+    // when nothing is selected.
+    struct StorageArea {
+        StorageKind kind;
+        StorageKind moveTo;
+        int number; // of the frame, count label and list: Frame2, Label2, List2
+        QGroupBox* Form1::*frame;
+        QLabel* Form1::*countLabel;
+        ListBox* Form1::*list;
+        int putButton;
+        int moveButton;
+        int takeOutButton;
+        int sortButton;
+        QStringView takeOutEmpty;
+        QStringView moveEmpty;
+    };
+    static const std::array<StorageArea, kStorageKindCount> kStorageAreas;
+
+    Storage& storage(StorageKind kind) { return m_storages[indexOf(kind)]; }
+    ListBox* list(StorageKind kind) const { return this->*kStorageAreas[indexOf(kind)].list; }
+    StorageSet storages();
+
     // Catalogue
-    void List1_Click(const QModelIndex& current);
-    void Command14_Click();
-    void crystalFilter_Click(int element);
-    void Command23_Click();
+    void onList1Selected(const QModelIndex& current);
+    void onCommand14Clicked();
+    void onCrystalFilterClicked(const CrystalFilter& filter);
+    void onCommand23Clicked();
     void selectFirstCatalogueLine();
 
     // Count selector and putting away
-    void countButton_Click(morvane::CountButton button);
-    void putItem(morvane::Storage& storage);
+    void onCountButtonClicked(CountButton button);
+    void onPutClicked(StorageKind kind);
 
     // Storages
-    void Combo2_Click(int index);
-    void Combo2_Activated(int index);
-    void Combo2_TextEdited();
-    void loadStorages(const QString& character);
-    void Command13_Click();
-    void storageList_Click(const morvane::Storage& storage, const QModelIndex& current);
-    void takeOut(morvane::Storage& source, morvane::ListBox* list, const QString& emptyMessage);
-    void move(morvane::Storage& source, morvane::ListBox* sourceList, morvane::Storage& destination,
-              const QString& emptyMessage);
+    void onCombo2IndexChanged(int index);
+    void onCombo2Activated(int index);
+    void onCombo2TextEdited();
+    void chooseCharacter(const QString& character);
+    void onCommand13Clicked();
+    void onStorageListSelected(StorageKind kind, const QModelIndex& current);
+    void onTakeOutClicked(const StorageArea& area);
+    void onMoveClicked(const StorageArea& area);
     void selectLastStoredLines();
-    void updateCountCaptions();
+    void showCountCaptions();
     void clearDetailPanel();
 
     // Menu
-    void itemadd_Click();
-    void addc_Click();
-    void clec_Click();
-    void end_Click();
+    void onItemaddTriggered();
+    void onAddcTriggered();
+    void onClecTriggered();
+    void onEndTriggered();
     void selectLastCharacter();
 
     int catalogueLineCount() const override;
-    bool registerItem(const morvane::ItemRecord& record) override;
+    bool registerItem(const ItemRecord& record) override;
     bool addCharacter(const QString& name) override;
 
-    morvane::DataFolder m_folder;
-    morvane::DataFolderLock m_folderLock;
-    morvane::ItemCatalogue m_catalogue;
-    morvane::CatalogueView m_catalogueView;
-    morvane::CharacterRoster m_roster;
-    morvane::Storage m_mogSafe;
-    morvane::Storage m_bag;
+    DataFolder m_folder;
+    DataFolderLock m_folderLock;
+    ItemCatalogue m_catalogue;
+    CatalogueView m_catalogueView;
+    CharacterRoster m_roster;
+    RegisteredItems m_registeredItems;
+    std::array<Storage, kStorageKindCount> m_storages;
     QString m_currentCharacter;
     bool m_hasCurrentCharacter = false;
     bool m_indexChangedByChoice = false;
 
     // The first character's files, read with the rest of the data folder and
     // used up when start-up chooses that character.
-    std::optional<morvane::StorageFileContents> m_storagesReadAtStartUp;
+    std::optional<StorageFileContents> m_storagesReadAtStartUp;
     bool m_startingUp = false;
     bool m_startUpReported = false;
     QStringList m_startUpProblems;
 
-    QPointer<morvane::Form2> m_form2;
-    QPointer<morvane::Form3> m_form3;
+    QPointer<Form2> m_form2;
+    QPointer<Form3> m_form3;
 
     // Controls, named as their objectNames.
     QGroupBox* Frame1 = nullptr;
@@ -123,9 +147,9 @@ private:
     QGroupBox* Frame5 = nullptr;
     QGroupBox* Frame6 = nullptr;
     QGroupBox* Frame7 = nullptr;
-    morvane::ListBox* List1 = nullptr;
-    morvane::ListBox* List2 = nullptr;
-    morvane::ListBox* List3 = nullptr;
+    ListBox* List1 = nullptr;
+    ListBox* List2 = nullptr;
+    ListBox* List3 = nullptr;
     QLineEdit* Text1 = nullptr;
     QComboBox* Combo1 = nullptr;
     QComboBox* Combo2 = nullptr;
@@ -140,3 +164,5 @@ private:
     QLabel* Label8 = nullptr;
     QLabel* Image1 = nullptr;
 };
+
+} // namespace morvane

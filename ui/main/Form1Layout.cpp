@@ -1,5 +1,7 @@
 #include "ui/main/Form1.h"
 
+#include "model/Crystals.h"
+
 #include "ui/ListBox.h"
 #include "ui/main/StorageLineDelegate.h"
 
@@ -14,11 +16,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+using namespace morvane;
 
-// Crystal buttons in filter order, darkness to lightning.
-constexpr const char* kCrystalPictures[8] = {"darkness", "fire", "light", "water",
-                                            "earth", "ice", "wind", "lightning"};
+namespace {
 
 template <typename Widget>
 Widget* named(Widget* widget, const QString& name)
@@ -50,17 +50,18 @@ void Form1::buildWindow()
 
     // Catalogue area
     Frame1 = named(new QGroupBox(central), QStringLiteral("Frame1"));
-    List1 = named(new morvane::ListBox(Frame1), QStringLiteral("List1"));
+    List1 = named(new ListBox(Frame1), QStringLiteral("List1"));
     List1->setModel(&m_catalogueView);
     Text1 = named(new QLineEdit(Frame1), QStringLiteral("Text1"));
     Frame6 = named(new QGroupBox(Frame1), QStringLiteral("Frame6"));
     auto* crystals = new QGridLayout(Frame6);
-    for (int element = 0; element < 8; ++element) {
-        QPushButton* button = Command[15 + element];
-        button->setIcon(QIcon(QStringLiteral(":/crystals/%1.png").arg(kCrystalPictures[element])));
+    for (int k = 0; k < int(kCrystalFilters.size()); ++k) {
+        const CrystalFilter& filter = kCrystalFilters[k];
+        QPushButton* button = Command[filter.button];
+        button->setIcon(QIcon(QStringLiteral(":/crystals/%1.png").arg(filter.element)));
         button->setIconSize(QSize(32, 32));
         button->setFixedSize(40, 40);
-        crystals->addWidget(button, element / 4, element % 4);
+        crystals->addWidget(button, k / 4, k % 4);
     }
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(Text1, 1);
@@ -84,7 +85,7 @@ void Form1::buildWindow()
     // Count selector
     Frame4 = named(new QGroupBox(central), QStringLiteral("Frame4"));
     Combo1 = named(new QComboBox(Frame4), QStringLiteral("Combo1"));
-    for (int count = 1; count <= morvane::kCountEntries; ++count)
+    for (int count = 1; count <= kCountEntries; ++count)
         Combo1->addItem(QString::number(count));
     Combo1->setMaxVisibleItems(12);
     auto* countLayout = new QGridLayout(Frame4);
@@ -105,23 +106,22 @@ void Form1::buildWindow()
     middle->addStretch(1);
     middle->addWidget(Image1, 0, Qt::AlignHCenter);
 
-    // Storage areas: count caption, list, move, take out, sort.
-    auto storageArea = [&](QGroupBox*& frame, int frameNumber, QLabel*& caption, int labelNumber,
-                           morvane::ListBox*& list, int listNumber, morvane::Storage& storage,
-                           int moveButton, int takeOutButton, int sortButton) {
-        frame = named(new QGroupBox(central), QStringLiteral("Frame%1").arg(frameNumber));
-        caption = plainLabel(QStringLiteral("Label%1").arg(labelNumber), frame);
-        list = named(new morvane::ListBox(frame), QStringLiteral("List%1").arg(listNumber));
-        list->setModel(&storage);
-        list->setItemDelegate(new morvane::StorageLineDelegate(list));
+    // Storage areas side by side: count caption, list, move, take out, sort.
+    auto* storages = new QHBoxLayout;
+    for (const StorageArea& area : kStorageAreas) {
+        const QString number = QString::number(area.number);
+        QGroupBox* frame = this->*area.frame = named(new QGroupBox(central), QStringLiteral("Frame") + number);
+        QLabel* caption = this->*area.countLabel = plainLabel(QStringLiteral("Label") + number, frame);
+        ListBox* list = this->*area.list = named(new ListBox(frame), QStringLiteral("List") + number);
+        list->setModel(&storage(area.kind));
+        list->setItemDelegate(new StorageLineDelegate(list));
         auto* layout = new QVBoxLayout(frame);
         layout->addWidget(caption);
         layout->addWidget(list, 1);
-        for (int n : {moveButton, takeOutButton, sortButton})
+        for (int n : {area.moveButton, area.takeOutButton, area.sortButton})
             layout->addWidget(Command[n]);
-    };
-    storageArea(Frame2, 2, Label2, 2, List2, 2, m_mogSafe, 4, 3, 24);
-    storageArea(Frame3, 3, Label3, 3, List3, 3, m_bag, 6, 5, 25);
+        storages->addWidget(frame, 1);
+    }
 
     Frame7 = named(new QGroupBox(central), QStringLiteral("Frame7"));
     auto* detailLayout = new QVBoxLayout(Frame7);
@@ -137,9 +137,6 @@ void Form1::buildWindow()
         detailLayout->addWidget(label);
     }
 
-    auto* storages = new QHBoxLayout;
-    storages->addWidget(Frame2, 1);
-    storages->addWidget(Frame3, 1);
     auto* right = new QVBoxLayout;
     right->addLayout(storages, 1);
     right->addWidget(Frame7);
@@ -170,8 +167,8 @@ void Form1::buildMenu()
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
     };
-    addCommand("itemadd", QStringLiteral("アイテムリスト追加"), &Form1::itemadd_Click);
-    addCommand("addc", QStringLiteral("キャラクター追加"), &Form1::addc_Click);
-    addCommand("clec", QStringLiteral("キャラクター削除"), &Form1::clec_Click);
-    addCommand("end", QStringLiteral("終了"), &Form1::end_Click);
+    addCommand("itemadd", QStringLiteral("アイテムリスト追加"), &Form1::onItemaddTriggered);
+    addCommand("addc", QStringLiteral("キャラクター追加"), &Form1::onAddcTriggered);
+    addCommand("clec", QStringLiteral("キャラクター削除"), &Form1::onClecTriggered);
+    addCommand("end", QStringLiteral("終了"), &Form1::onEndTriggered);
 }
