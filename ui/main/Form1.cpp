@@ -134,6 +134,8 @@ void Form1::startUp(StartUpFiles files)
         m_startUpProblems << QStringLiteral("データフォルダーが見つかりません。保存や登録はできません。\n%1")
                                  .arg(m_folder.path());
 
+    if (files.recovery != FileTransaction::Recovery::Nothing)
+        m_startUpProblems << messages::interruptedSave(files.recovery);
     m_catalogue = std::move(files.catalogue);
     for (const QString& problem : {catalogueProblems(files.seedCatalogue, m_folder.exists()),
                                    catalogueProblems(files.registeredItems, false)})
