@@ -73,6 +73,8 @@ void Form1::onCombo2TextEdited()
 
 void Form1::chooseCharacter(const QString& character)
 {
+    if (!holdsDataFolder())
+        return;
     StorageFileContents files = m_storagesReadAtStartUp && m_storagesReadAtStartUp->character == character
                                     ? std::move(*m_storagesReadAtStartUp)
                                     : readStorageFiles(m_folder, character);
@@ -100,6 +102,8 @@ void Form1::chooseCharacter(const QString& character)
 
 void Form1::onCommand13Clicked()
 {
+    if (!holdsDataFolder())
+        return;
     if (!m_hasCurrentCharacter) {
         showMessage(this, messages::nobody());
         return;
