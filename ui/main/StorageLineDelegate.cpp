@@ -1,7 +1,12 @@
 #include "ui/main/StorageLineDelegate.h"
 
+#include "ui/ToolTipText.h"
+
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace morvane {
 
@@ -11,35 +16,59 @@ int StorageLineDelegate::countColumn(const QFontMetrics& metrics)
     return metrics.horizontalAdvance(QStringLiteral("あ")) * 10 + metrics.averageCharWidth() * 2;
 }
 
-void StorageLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                const QModelIndex& index) const
+StorageLineDelegate::LineLayout StorageLineDelegate::layOut(const QString& line, const QFontMetrics& metrics,
+                                                            const QRect& textRect)
+{
+    LineLayout layout;
+    const qsizetype firstTab = line.indexOf(u'\t');
+    layout.wholeName = firstTab < 0 ? line : line.first(firstTab);
+    if (firstTab < 0) {
+        layout.nameRect = textRect;
+        layout.name = metrics.elidedText(line, Qt::ElideRight, textRect.width());
+        return layout;
+    }
+    qsizetype countStart = firstTab;
+    while (countStart < line.size() && line.at(countStart) == u'\t')
+        ++countStart;
+    layout.count = line.sliced(countStart);
+
+    // Counts of up to two digits keep one column even when the names give way.
+    const int countWidth = qMax(metrics.horizontalAdvance(layout.count), metrics.horizontalAdvance(QStringLiteral("99")));
+    const int gap = metrics.averageCharWidth() * 2;
+    const int wanted = qMax(countColumn(metrics), metrics.horizontalAdvance(layout.wholeName) + gap);
+    const int countX = qMax(0, qMin(wanted, textRect.width() - countWidth));
+    layout.countRect = QRect(textRect.left() + countX, textRect.top(), textRect.width() - countX, textRect.height());
+    layout.nameRect = QRect(textRect.left(), textRect.top(), qMax(0, countX - gap), textRect.height());
+    layout.name = metrics.elidedText(layout.wholeName, Qt::ElideRight, layout.nameRect.width());
+    return layout;
+}
+
+StorageLineDelegate::LineLayout StorageLineDelegate::layOut(const QStyleOptionViewItem& option,
+                                                            const QModelIndex& index) const
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    const QString line = opt.text;
+    const QWidget* widget = opt.widget;
+    const QStyle* style = widget ? widget->style() : QApplication::style();
+    return layOut(opt.text, opt.fontMetrics, style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget));
+}
+
+void StorageLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const
+{
+    const LineLayout layout = layOut(option, index);
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
     opt.text.clear();
     const QWidget* widget = opt.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
-    const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
-    const qsizetype firstTab = line.indexOf(u'\t');
-    const QString name = firstTab < 0 ? line : line.first(firstTab);
-    qsizetype countStart = firstTab;
-    while (countStart >= 0 && countStart < line.size() && line.at(countStart) == u'\t')
-        ++countStart;
-    const QString count = firstTab < 0 ? QString() : line.sliced(countStart);
-
     const QPalette::ColorRole role = (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText
                                                                           : QPalette::Text;
-    const int nameWidth = opt.fontMetrics.horizontalAdvance(name);
-    const int gap = opt.fontMetrics.averageCharWidth() * 2;
-    const int countX = qMax(countColumn(opt.fontMetrics), nameWidth + gap);
     const int align = Qt::AlignLeft | Qt::AlignVCenter;
-    style->drawItemText(painter, textRect, align, opt.palette, true, name, role);
-    if (firstTab >= 0)
-        style->drawItemText(painter, textRect.adjusted(countX, 0, 0, 0), align, opt.palette,
-                            true, count, role);
+    style->drawItemText(painter, layout.nameRect, align, opt.palette, true, layout.name, role);
+    style->drawItemText(painter, layout.countRect, align, opt.palette, true, layout.count, role);
 }
 
 QSize StorageLineDelegate::sizeHint(const QStyleOptionViewItem& option,
@@ -48,6 +77,23 @@ QSize StorageLineDelegate::sizeHint(const QStyleOptionViewItem& option,
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     size.setWidth(qMax(size.width(), countColumn(option.fontMetrics) * 3 / 2));
     return size;
+}
+
+bool StorageLineDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index)
+{
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const LineLayout layout = layOut(option, index);
+    // A line shown whole leaves the tooltip to the list.
+    if (!layout.nameCut())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    // The name whole, then the count after a full-width space.
+    QString whole = layout.wholeName;
+    if (!layout.count.isEmpty())
+        whole += u'\u3000' + layout.count;
+    QToolTip::showText(event->globalPos(), toolTipText(whole), view->viewport(), option.rect);
+    return true;
 }
 
 } // namespace morvane
