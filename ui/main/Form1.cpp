@@ -4,6 +4,7 @@
 #include "model/WildcardPattern.h"
 #include "ui/ListBox.h"
 #include "ui/Message.h"
+#include "ui/main/CrystalNames.h"
 #include "ui/main/Form1Messages.h"
 
 #include <QComboBox>
@@ -18,18 +19,6 @@
 using namespace morvane;
 
 namespace {
-
-// Crystal and cluster names in filter order, darkness to lightning.
-const QString kCrystalNames[8][2] = {
-    {QStringLiteral("闇のクリスタル"), QStringLiteral("闇の塊")},
-    {QStringLiteral("炎のクリスタル"), QStringLiteral("炎の塊")},
-    {QStringLiteral("光のクリスタル"), QStringLiteral("光の塊")},
-    {QStringLiteral("水のクリスタル"), QStringLiteral("水の塊")},
-    {QStringLiteral("土のクリスタル"), QStringLiteral("土の塊")},
-    {QStringLiteral("氷のクリスタル"), QStringLiteral("氷の塊")},
-    {QStringLiteral("風のクリスタル"), QStringLiteral("風の塊")},
-    {QStringLiteral("雷のクリスタル"), QStringLiteral("雷の塊")},
-};
 
 QString catalogueProblems(const CatalogueFileReport& report, bool mustExist)
 {
@@ -81,6 +70,8 @@ Form1::Form1(const QString& dataFolder, QWidget* parent)
     buildWindow();
     buildMenu();
     connectHandlers();
+    setUpKeyboard();
+    describeControls();
     startUp(files.get());
 }
 

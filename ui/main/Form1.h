@@ -47,6 +47,9 @@ private:
     void buildWindow();
     void buildMenu();
     void connectHandlers();
+    void setUpKeyboard();
+    void openMenuBarFromKeyboard();
+    void describeControls();
     void startUp(morvane::StartUpFiles files);
     void reportStartUpProblems();
     void report(const QString& message);
