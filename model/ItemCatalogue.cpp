@@ -1,5 +1,7 @@
 #include "model/ItemCatalogue.h"
 
+#include "model/CodePage932.h"
+
 #include <QFileInfo>
 
 namespace morvane {
@@ -8,9 +10,8 @@ CatalogueFileReport ItemCatalogue::loadFile(const QString& path, qint16 nullStac
 {
     CatalogueFileReport report;
     report.fileName = QFileInfo(path).fileName();
-    FileBytes file = readFileBytes(path);
-    report.status = file.status;
-    report.reason = file.reason;
+    FileContents file = readFileBytes(path);
+    report.file = file.result;
 
     Segment segment{entryCount(), true, EncodedLines::sharing(file.bytes), EncodedLines::sharing(file.bytes)};
     // A record takes well over 16 bytes, and the catalogue never grows past its capacity.
@@ -48,8 +49,8 @@ CatalogueFileReport ItemCatalogue::loadFile(const QString& path, qint16 nullStac
 
 bool ItemCatalogue::append(const CatalogueEntry& entry)
 {
-    const std::optional<QByteArray> name = EncodedLines::encode(entry.name);
-    const std::optional<QByteArray> detail = EncodedLines::encode(entry.detail);
+    const std::optional<QByteArray> name = cp932::encode(entry.name);
+    const std::optional<QByteArray> detail = cp932::encode(entry.detail);
     if (isFull() || !name || !detail)
         return false;
     // Registrations of this run get a segment of their own after the files'.

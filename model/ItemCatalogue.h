@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Capacity.h"
 #include "model/CatalogueRecord.h"
 #include "model/EncodedLines.h"
 #include "model/TextFile.h"
@@ -11,8 +12,7 @@ namespace morvane {
 // What loading one catalogue file found, for the start-up report.
 struct CatalogueFileReport {
     QString fileName;
-    ReadResult::Status status = ReadResult::Status::Missing;
-    QString reason;              // why the file could not be read
+    FileResult file = FileResult::success();
     int unreadableLines = 0;     // lines the record format cannot read
     int firstUnreadableLine = 0; // 1-based, 0 when none
     int linesBeyondCapacity = 0; // loadable lines left out because the catalogue was full
@@ -24,7 +24,7 @@ struct CatalogueFileReport {
 // a full catalogue loads in the time it takes to scan its bytes.
 class ItemCatalogue {
 public:
-    static constexpr int kCapacity = 10001;
+    static constexpr int kCapacity = kListCapacity;
 
     CatalogueFileReport loadFile(const QString& path, qint16 nullStackSize);
 

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "FileBytes.h"
+#include "model/CodePage932.h"
 #include "ui/main/Form1.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,9 +16,8 @@
 // The texts as a file of CR LF-ended code page 932 lines.
 inline QByteArray fileLines(const QStringList& texts)
 {
-    QStringEncoder encoder("windows-31j");
     const QString crLf = QStringLiteral("\r\n");
-    return texts.isEmpty() ? QByteArray() : QByteArray(encoder.encode(texts.join(crLf) + crLf));
+    return texts.isEmpty() ? QByteArray() : morvane::cp932::encode(texts.join(crLf) + crLf).value();
 }
 
 inline QString record(int number, const QString& name, const QString& detail, int stack)
@@ -77,7 +76,7 @@ inline void clickRow(QWidget* w, const QString& list, int row)
 // catalogue and roster; a test writes any other file before start().
 struct Session {
     QTemporaryDir dir;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<morvane::Form1> window;
 
     Session(const QStringList& catalogue, const QStringList& roster)
     {
@@ -93,7 +92,7 @@ struct Session {
     // Starts (again) from what the data folder holds now.
     void start()
     {
-        window = std::make_unique<Form1>(dir.path());
+        window = std::make_unique<morvane::Form1>(dir.path());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

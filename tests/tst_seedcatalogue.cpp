@@ -1,3 +1,5 @@
+#include "model/CodePage932.h"
+#include "model/Crystals.h"
 #include "model/ItemCatalogue.h"
 #include "model/TextFile.h"
 #include "scripts/seedgen/SeedTable.h"
@@ -5,8 +7,6 @@
 #include <QFile>
 #include <QHash>
 #include <QSet>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTest>
 
 using namespace morvane;
@@ -32,15 +32,13 @@ private slots:
         ItemCatalogue catalogue;
         QCOMPARE(catalogue.loadFile(kCataloguePath, kSeedNullStackSize).unreadableLines, 0);
         QCOMPARE(catalogue.entryCount(), lines.size()); // none excluded
-        QStringEncoder encoder("windows-31j");
-        QStringDecoder decoder("windows-31j");
         QSet<qint16> numbers;
         QSet<QString> types;
         QHash<QString, QList<qint16>> stacksByName;
         for (int i = 0; i < catalogue.entryCount(); ++i) {
             const CatalogueEntry entry = catalogue.entry(i);
             for (const QString& text : {entry.name, entry.detail})
-                QCOMPARE(decoder.decode(encoder.encode(text)), text);
+                QCOMPARE(cp932::decode(cp932::encode(text).value()), text);
             QVERIFY2(entry.stackSize == 1 || entry.stackSize == 12 || entry.stackSize == 99, qPrintable(entry.name));
             QVERIFY2(entry.number > 0 && !numbers.contains(entry.number), qPrintable(entry.name));
             numbers.insert(entry.number);
@@ -52,8 +50,8 @@ private slots:
                                        "両手刀", "片手棍", "両手棍", "レンジ武器等", "楽器", "矢・弾その他", "盾", "頭",
                                        "首", "胴", "両手", "腰", "両脚", "両足", "背", "魔法", "調度品", "その他"}));
         // The crystal filters find each crystal and cluster once, in twelves.
-        for (const QChar element : QStringLiteral("闇炎光水土氷風雷")) {
-            for (const QString& name : {element + QStringLiteral("のクリスタル"), element + QStringLiteral("の塊")})
+        for (const CrystalFilter& filter : kCrystalFilters) {
+            for (const QString name : {filter.crystalName.toString(), filter.clusterName.toString()})
                 QVERIFY2(stacksByName.value(name) == QList<qint16>{12}, qPrintable(name));
         }
     }

@@ -7,8 +7,13 @@
 #include <QStyle>
 
 namespace morvane {
-
 namespace {
+
+MessageAnswerer& answerer()
+{
+    static MessageAnswerer installed;
+    return installed;
+}
 
 // The window manager puts the title between the window's icon and its three
 // buttons, each about as wide as the title bar is high; a short message would
@@ -30,7 +35,15 @@ void showMessage(QWidget* parent, const QString& text)
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(widthForTitle(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
-    box.exec();
+    if (answerer())
+        answerer()(box);
+    else
+        box.exec();
+}
+
+void setMessageAnswerer(MessageAnswerer answerer)
+{
+    morvane::answerer() = std::move(answerer);
 }
 
 } // namespace morvane

@@ -1,10 +1,11 @@
 #include "ui/main/Form1.h"
 
+#include "model/Crystals.h"
+#include "model/StorageLine.h"
 #include "model/StorageSort.h"
 #include "model/WildcardPattern.h"
 #include "ui/ListBox.h"
 #include "ui/Message.h"
-#include "ui/main/CrystalNames.h"
 #include "ui/main/Form1Messages.h"
 
 #include <QComboBox>
@@ -23,10 +24,10 @@ namespace {
 QString catalogueProblems(const CatalogueFileReport& report, bool mustExist)
 {
     QStringList problems;
-    if (report.status == ReadResult::Status::Missing && mustExist)
+    if (report.file.isMissing() && mustExist)
         problems << QStringLiteral("%1 が見つかりません。").arg(report.fileName);
-    if (report.status == ReadResult::Status::Failed)
-        problems << QStringLiteral("%1 を読み込めませんでした（%2）。").arg(report.fileName, report.reason);
+    if (!report.file.ok())
+        problems << QStringLiteral("%1 を読み込めませんでした（%2）。").arg(report.fileName, report.file.reason());
     if (report.unreadableLines > 0)
         problems << QStringLiteral("%1 の %2 行は読み取れないため飛ばしました（最初は %3 行目）。")
                         .arg(report.fileName)
@@ -81,9 +82,8 @@ void Form1::connectHandlers()
 {
     connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form1::List1_Click);
     connect(Command[14], &QPushButton::clicked, this, &Form1::Command14_Click);
-    for (int element = 0; element < 8; ++element)
-        connect(Command[15 + element], &QPushButton::clicked, this,
-                [this, element] { crystalFilter_Click(element); });
+    for (const CrystalFilter& filter : kCrystalFilters)
+        connect(Command[filter.button], &QPushButton::clicked, this, [this, filter] { crystalFilter_Click(filter); });
     connect(Command[23], &QPushButton::clicked, this, &Form1::Command23_Click);
 
     const std::pair<int, CountButton> countButtons[] = {
@@ -137,9 +137,9 @@ void Form1::startUp(StartUpFiles files)
     m_catalogueView.showAll();
 
     m_roster = std::move(files.roster);
-    if (files.rosterStatus == ReadResult::Status::Failed)
+    if (!files.rosterFile.ok())
         m_startUpProblems << QStringLiteral("%1 を読み込めませんでした（%2）。")
-                                 .arg(QString::fromLatin1(DataFolder::kRoster), files.rosterReason);
+                                 .arg(QString::fromLatin1(DataFolder::kRoster), files.rosterFile.reason());
     m_storagesReadAtStartUp = std::move(files.firstCharacterStorages);
     Combo2->addItems(m_roster.names());
     if (Combo2->count() > 0)
@@ -235,11 +235,9 @@ void Form1::Command14_Click()
         showMessage(this, QStringLiteral("該当するアイテムはありません"));
 }
 
-void Form1::crystalFilter_Click(int element)
+void Form1::crystalFilter_Click(const CrystalFilter& filter)
 {
-    const QString& crystal = kCrystalNames[element][0];
-    const QString& cluster = kCrystalNames[element][1];
-    m_catalogueView.rebuild([&](const QString& name) { return name == crystal || name == cluster; });
+    m_catalogueView.rebuild([&filter](const QString& name) { return keepsName(filter, name); });
     selectFirstCatalogueLine();
 }
 
@@ -265,13 +263,10 @@ void Form1::putItem(Storage& storage)
         showMessage(this, messages::storageFull());
         return;
     }
-    QString count;
-    if (m_catalogueView.viewStack(line) == 1) {
+    const qint16 stackSize = m_catalogueView.viewStack(line);
+    const QString count = countToPut(stackSize, Combo1->currentText());
+    if (putsSingleItem(stackSize))
         Combo1->setCurrentIndex(0);
-        count = QStringLiteral("1");
-    } else {
-        count = Combo1->currentText();
-    }
     const Storage::AppendResult added =
         storage.append(storageLine(m_catalogueView.lineText(line), count), m_catalogueView.viewDetail(line));
     if (added == Storage::AppendResult::NotStorable)

@@ -3,8 +3,8 @@
 // tooltips for sighted players. Captions themselves stay as they are.
 #include "ui/main/Form1.h"
 
+#include "model/Crystals.h"
 #include "ui/ListBox.h"
-#include "ui/main/CrystalNames.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -27,11 +27,9 @@ void describe(QWidget* control, const QString& name, const QString& hint)
 
 void Form1::describeControls()
 {
-    for (int element = 0; element < 8; ++element) {
-        const QString& crystal = kCrystalNames[element][0];
-        describe(Command[15 + element], crystal,
-                 QStringLiteral("%1と%2だけを表示").arg(crystal, kCrystalNames[element][1]));
-    }
+    for (const CrystalFilter& filter : kCrystalFilters)
+        describe(Command[filter.button], filter.crystalName.toString(),
+                 QStringLiteral("%1と%2だけを表示").arg(filter.crystalName, filter.clusterName));
     const std::pair<int, const char16_t*> countButtons[] = {
         {7, u"スタック数を12にする"}, {8, u"スタック数を99にする"}, {9, u"スタック数を1増やす"},
         {10, u"スタック数を1減らす"}, {11, u"スタック数を10増やす"}, {12, u"スタック数を10減らす"}};

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+using namespace morvane;
+
 void Form1::setUpKeyboard()
 {
     // Reading order: the catalogue column top to bottom, then the character
@@ -46,7 +48,7 @@ void Form1::setUpKeyboard()
     onKeys(QKeySequence(Qt::Key_Delete), List2, [this] { Command[3]->click(); });
     onKeys(QKeySequence(Qt::Key_Delete), List3, [this] { Command[5]->click(); });
     onKeys(QKeySequence(Qt::Key_F10), this, [this] { openMenuBarFromKeyboard(); });
-    auto* menuStyle = new morvane::KeyboardMenuBarStyle;
+    auto* menuStyle = new KeyboardMenuBarStyle;
     menuStyle->setParent(menuBar());
     menuBar()->setStyle(menuStyle);
     if (QAction* end = menuBar()->findChild<QAction*>(QStringLiteral("end")))

@@ -21,7 +21,7 @@ inline QString storageFull()
 // What could not be done, then the file and the system's reason.
 inline QString failedWrite(const QString& what, const FileResult& result)
 {
-    return what + QStringLiteral("\n") + result.path() + QStringLiteral("\n") + result.reason();
+    return what + QStringLiteral("\n") + result.message();
 }
 
 } // namespace morvane::messages

@@ -1,5 +1,6 @@
 #include "ui/main/StorageLineDelegate.h"
 
+#include "model/StorageLine.h"
 #include "ui/ToolTipText.h"
 
 #include <QAbstractItemView>
@@ -19,18 +20,15 @@ int StorageLineDelegate::countColumn(const QFontMetrics& metrics)
 StorageLineDelegate::LineLayout StorageLineDelegate::layOut(const QString& line, const QFontMetrics& metrics,
                                                             const QRect& textRect)
 {
+    const StorageLineParts parts = splitStorageLine(line);
     LineLayout layout;
-    const qsizetype firstTab = line.indexOf(u'\t');
-    layout.wholeName = firstTab < 0 ? line : line.first(firstTab);
-    if (firstTab < 0) {
+    layout.wholeName = parts.name;
+    layout.count = parts.count;
+    if (!parts.hasCount) {
         layout.nameRect = textRect;
-        layout.name = metrics.elidedText(line, Qt::ElideRight, textRect.width());
+        layout.name = metrics.elidedText(parts.name, Qt::ElideRight, textRect.width());
         return layout;
     }
-    qsizetype countStart = firstTab;
-    while (countStart < line.size() && line.at(countStart) == u'\t')
-        ++countStart;
-    layout.count = line.sliced(countStart);
 
     // Counts of up to two digits keep one column even when the names give way.
     const int countWidth = qMax(metrics.horizontalAdvance(layout.count), metrics.horizontalAdvance(QStringLiteral("99")));
