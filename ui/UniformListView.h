@@ -2,6 +2,8 @@
 
 #include <QListView>
 
+class QPainter;
+
 namespace morvane {
 
 // A list view whose rows all have the height of the first, so a row's place
@@ -24,6 +26,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
     int horizontalOffset() const override;
@@ -41,6 +44,7 @@ private:
     int rowAtY(int y) const;
     QModelIndex indexOfRow(int row) const;
     void updateScrollBar();
+    void paintFocusMark(QPainter& painter, const QModelIndex& current) const;
 
     mutable int m_rowHeight = 0;
 };

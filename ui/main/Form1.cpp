@@ -75,6 +75,8 @@ Form1::Form1(const QString& dataFolder, QWidget* parent)
     buildWindow();
     buildMenu();
     connectHandlers();
+    setUpKeyboard();
+    describeControls();
     if (holdsDataFolder())
         startUp(files.get());
     else
