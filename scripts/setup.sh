@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages Morvane needs to build, run and test,
-# skipping what is already there. Sourced by run.sh and test.sh.
+# skipping what is already there. Sourced by run.sh and test.sh; .ci/run
+# runs it with --checks.
 set -euo pipefail
 
 morvane_packages=(
@@ -10,6 +11,11 @@ morvane_packages=(
     fonts-noto-cjk
     xvfb xauth
 )
+# What .ci/run needs beyond that: the second compiler with its sanitizer and
+# fuzzer runtimes, and the symbolizer that names the lines of a report.
+if [[ ${1:-} == --checks ]]; then
+    morvane_packages+=(clang-14 libclang-rt-14-dev llvm-14)
+fi
 
 missing=()
 for package in "${morvane_packages[@]}"; do

@@ -9,7 +9,8 @@ namespace morvane {
 // A list view whose rows all have the height of the first, so a row's place
 // follows from its number. QListView lays out every row one by one instead,
 // which for lists of ten thousand lines costs more than all the rest of
-// opening the main window. Lines never wrap; a line wider than the list is
+// opening the main window; setUniformItemSizes() and batched layout still
+// visit every row. Lines never wrap; a line wider than the list is
 // cut short, as in a list box, and the list scrolls by whole rows. Every row
 // of the model's root is shown: rows are never hidden.
 class UniformListView : public QListView {
