@@ -8,6 +8,7 @@
 #include "model/Storage.h"
 #include "model/StorageFiles.h"
 #include "model/StorageSort.h"
+#include "tests/StorageContents.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -117,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Storage mogSafeAgain;
     Storage bagAgain;
     morvane::loadStorages(folder, kCharacter, {&mogSafeAgain, &bagAgain});
-    require(mogSafeAgain.lines() == mogSafe.lines() && mogSafeAgain.detailsInUse() == mogSafe.detailsInUse());
-    require(bagAgain.lines() == bag.lines() && bagAgain.detailsInUse() == bag.detailsInUse());
+    require(mogSafeAgain.lines() == mogSafe.lines() && storedDetails(mogSafeAgain) == storedDetails(mogSafe));
+    require(bagAgain.lines() == bag.lines() && storedDetails(bagAgain) == storedDetails(bag));
     return 0;
 }

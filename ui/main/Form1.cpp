@@ -75,6 +75,8 @@ Form1::Form1(const QString& dataFolder, QWidget* parent)
     buildWindow();
     buildMenu();
     connectHandlers();
+    setUpKeyboard();
+    describeControls();
     if (holdsDataFolder())
         startUp(files.get());
     else
@@ -156,6 +158,8 @@ void Form1::startUp(StartUpFiles files)
         m_startUpProblems << QStringLiteral("データフォルダーが見つかりません。保存や登録はできません。\n%1")
                                  .arg(m_folder.path());
 
+    if (files.recovery != FileTransaction::Recovery::Nothing)
+        m_startUpProblems << messages::interruptedSave(files.recovery);
     m_catalogue = std::move(files.catalogue);
     for (const QString& problem : {catalogueProblems(files.seedCatalogue, m_folder.exists()),
                                    catalogueProblems(files.registeredItems, false)})

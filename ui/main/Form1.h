@@ -56,6 +56,9 @@ private:
     void buildWindow();
     void buildMenu();
     void connectHandlers();
+    void setUpKeyboard();
+    void openMenuBarFromKeyboard();
+    void describeControls();
     void startUp(StartUpFiles files);
     void refuseDataFolder();
     void reportStartUpProblems();

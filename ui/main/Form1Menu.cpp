@@ -3,6 +3,7 @@
 
 #include "ui/ListBox.h"
 #include "ui/Message.h"
+#include "ui/WindowPlacement.h"
 #include "ui/character_dialog/Form2.h"
 #include "ui/item_dialog/Form3.h"
 #include "ui/main/Form1Messages.h"
@@ -21,7 +22,7 @@ static void showDialog(QPointer<Dialog>& dialog, Registrar& registrar, QWidget* 
         dialog = new Dialog(registrar, mainWindow);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
     }
-    dialog->show();
+    showOver(dialog, mainWindow);
     dialog->raise();
     dialog->activateWindow();
 }
