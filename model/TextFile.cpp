@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace morvane {
 namespace {
 
@@ -28,18 +30,6 @@ FileResult openForReading(QFile& file)
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
         return FileResult::failure(file.fileName(), readFailureReason(file.fileName(), file.errorString()));
     return FileResult::success();
-}
-
-// Where the line after the one ending at `end` starts, or -1 when the bytes
-// read so far cannot tell (a CR that may be followed by an LF).
-qsizetype nextLineStart(const QByteArray& bytes, qsizetype end, bool atEndOfFile)
-{
-    if (bytes[end] == '\r') {
-        if (end + 1 < bytes.size())
-            return bytes[end + 1] == '\n' ? end + 2 : end + 1;
-        return atEndOfFile ? end + 1 : -1;
-    }
-    return end + 1;
 }
 
 } // namespace
@@ -85,37 +75,35 @@ FileContents readLeadingLines(const QString& path, int maxLines, bool* more)
     if (!file.isOpen())
         return contents;
     QByteArray& bytes = contents.bytes;
-    int lineEnds = 0;
-    qsizetype scanned = 0;
-    for (;;) {
+    // Every line end is a CR or an LF, so there are at least as many line
+    // ends as the more frequent of the two: once that passes the limit, the
+    // lines beyond it need not be read.
+    qsizetype carriageReturns = 0;
+    qsizetype lineFeeds = 0;
+    while (std::max(carriageReturns, lineFeeds) <= maxLines) {
         const QByteArray chunk = file.read(kReadChunk);
         if (file.error() != QFileDevice::NoError) {
             contents.result = FileResult::failure(path, readFailureReason(path, file.errorString()));
             bytes.clear();
             return contents;
         }
-        const bool atEndOfFile = chunk.isEmpty();
+        if (chunk.isEmpty())
+            break;
+        carriageReturns += std::count(chunk.cbegin(), chunk.cend(), '\r');
+        lineFeeds += std::count(chunk.cbegin(), chunk.cend(), '\n');
         bytes += chunk;
-        for (; scanned < bytes.size(); ++scanned) {
-            if (!isLineEnd(bytes[scanned]))
-                continue;
-            // The LF of a CR LF ends no line of its own.
-            if (bytes[scanned] == '\n' && scanned > 0 && bytes[scanned - 1] == '\r')
-                continue;
-            if (lineEnds + 1 < maxLines) {
-                ++lineEnds;
-                continue;
-            }
-            const qsizetype next = nextLineStart(bytes, scanned, atEndOfFile);
-            if (next < 0)
-                break; // the next chunk decides
-            *more = next < bytes.size() || !file.atEnd();
-            bytes.truncate(next);
-            return contents;
-        }
-        if (atEndOfFile)
-            return contents;
     }
+    int lines = 0;
+    qsizetype firstLineBeyond = -1;
+    EncodedLines::forEachLine(bytes, [&](qsizetype position, qsizetype) {
+        if (lines++ == maxLines)
+            firstLineBeyond = position;
+    });
+    if (firstLineBeyond >= 0) {
+        *more = true;
+        bytes.truncate(firstLineBeyond);
+    }
+    return contents;
 }
 
 FileLines readTextFile(const QString& path)
