@@ -7,6 +7,7 @@
 #include "ui/main/Form1Messages.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -136,7 +137,7 @@ void Form1::startUp(StartUpFiles files)
     m_startingUp = true;
     if (!m_folder.exists())
         m_startUpProblems << QStringLiteral("データフォルダーが見つかりません。保存や登録はできません。\n%1")
-                                 .arg(m_folder.path());
+                                 .arg(QDir::toNativeSeparators(m_folder.path()));
 
     m_catalogue = std::move(files.catalogue);
     for (const QString& problem : {catalogueProblems(files.seedCatalogue, m_folder.exists()),
