@@ -1,6 +1,6 @@
 #include "model/CharacterName.h"
 
-#include "model/TextFile.h"
+#include "model/CodePage932.h"
 
 #include <algorithm>
 
@@ -30,7 +30,7 @@ QString validateCharacterName(const QString& name)
         return QStringLiteral("キャラクター名にタブや改行は使えません");
     if (std::any_of(name.cbegin(), name.cend(), isFileNameReserved))
         return QStringLiteral("キャラクター名に \\ / : * ? \" < > | は使えません");
-    if (std::any_of(name.cbegin(), name.cend(), isControl) || !fitsCodePage932(name))
+    if (std::any_of(name.cbegin(), name.cend(), isControl) || !cp932::canEncode(name))
         return QStringLiteral("キャラクター名に使えない文字が含まれています");
     return {};
 }

@@ -1,7 +1,6 @@
 #include "model/EncodedLines.h"
 
-#include <QStringEncoder>
-
+#include "model/CodePage932.h"
 
 namespace morvane {
 
@@ -23,15 +22,6 @@ EncodedLines EncodedLines::sharing(QByteArray buffer)
     return lines;
 }
 
-std::optional<QByteArray> EncodedLines::encode(const QString& text)
-{
-    QStringEncoder encoder("windows-31j");
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError() || !text.isValidUtf16())
-        return std::nullopt;
-    return bytes;
-}
-
 void EncodedLines::forgetDecodedTexts()
 {
     m_decodedSlot.clear();
@@ -44,9 +34,8 @@ QString EncodedLines::text(int index) const
         m_decodedSlot.resize(m_spans.size(), -1);
     int& slot = m_decodedSlot[index];
     if (slot < 0) {
-        m_decoder.resetState();
         slot = int(m_decoded.size());
-        m_decoded.push_back(m_decoder.decode(bytes(index)));
+        m_decoded.push_back(cp932::decode(bytes(index)));
     }
     return m_decoded[slot];
 }

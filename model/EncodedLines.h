@@ -2,11 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringDecoder>
 #include <QStringList>
 
 #include <cstring>
-#include <optional>
 #include <vector>
 
 namespace morvane {
@@ -26,8 +24,6 @@ public:
     static void forEachLine(QByteArrayView bytes, LineFound lineFound);
     // No lines yet; appendSpan() picks them out of the given bytes.
     static EncodedLines sharing(QByteArray buffer);
-    // Empty when a text holds a character the code page cannot hold.
-    static std::optional<QByteArray> encode(const QString& text);
 
     int size() const { return int(m_spans.size()); }
     QString text(int index) const;
@@ -62,7 +58,6 @@ private:
     std::vector<Span> m_spans;
     mutable std::vector<int> m_decodedSlot; // per line: its place in m_decoded, or -1
     mutable std::vector<QString> m_decoded;
-    mutable QStringDecoder m_decoder{"windows-31j"};
 };
 
 template <typename LineFound>

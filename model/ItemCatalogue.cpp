@@ -1,5 +1,7 @@
 #include "model/ItemCatalogue.h"
 
+#include "model/CodePage932.h"
+
 #include <QFileInfo>
 
 namespace morvane {
@@ -48,8 +50,8 @@ CatalogueFileReport ItemCatalogue::loadFile(const QString& path, qint16 nullStac
 
 bool ItemCatalogue::append(const CatalogueEntry& entry)
 {
-    const std::optional<QByteArray> name = EncodedLines::encode(entry.name);
-    const std::optional<QByteArray> detail = EncodedLines::encode(entry.detail);
+    const std::optional<QByteArray> name = cp932::encode(entry.name);
+    const std::optional<QByteArray> detail = cp932::encode(entry.detail);
     if (isFull() || !name || !detail)
         return false;
     // Registrations of this run get a segment of their own after the files'.

@@ -1,6 +1,6 @@
 #include "model/ItemRecord.h"
 
-#include "model/TextFile.h"
+#include "model/CodePage932.h"
 
 namespace morvane {
 namespace {
@@ -14,7 +14,7 @@ QString validateField(const QString& text, const QString& field)
 {
     if (holdsRecordBreak(text))
         return field + QStringLiteral("にタブや改行は使えません");
-    if (!fitsCodePage932(text))
+    if (!cp932::canEncode(text))
         return field + QStringLiteral("に使えない文字が含まれています");
     return {};
 }

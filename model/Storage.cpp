@@ -1,5 +1,7 @@
 #include "model/Storage.h"
 
+#include "model/CodePage932.h"
+
 namespace morvane {
 
 Storage::Storage(QObject* parent)
@@ -49,7 +51,7 @@ bool Storage::replace(const QStringList& lines, const QStringList& details)
     EncodedLines encodedDetails;
     for (const auto& [texts, encoded] : {std::pair{&lines, &encodedLines}, std::pair{&details, &encodedDetails}}) {
         for (const QString& text : *texts) {
-            const std::optional<QByteArray> bytes = EncodedLines::encode(text);
+            const std::optional<QByteArray> bytes = cp932::encode(text);
             if (!bytes)
                 return false;
             encoded->append(*bytes);
@@ -68,8 +70,8 @@ Storage::AppendResult Storage::append(const QString& line, const QString& detail
 {
     if (isFull())
         return AppendResult::Full;
-    const std::optional<QByteArray> lineBytes = EncodedLines::encode(line);
-    const std::optional<QByteArray> detailBytes = EncodedLines::encode(detail);
+    const std::optional<QByteArray> lineBytes = cp932::encode(line);
+    const std::optional<QByteArray> detailBytes = cp932::encode(detail);
     if (!lineBytes || !detailBytes)
         return AppendResult::NotStorable;
     const int row = lineCount();

@@ -1,5 +1,6 @@
 #include "model/TextFile.h"
 
+#include "model/CodePage932.h"
 #include "model/EncodedLines.h"
 
 #include <QFile>
@@ -18,11 +19,6 @@ QString folderInTheWayReason()
     return QStringLiteral("ファイルの場所にフォルダーがあります");
 }
 
-bool fitsCodePage932(const QString& text)
-{
-    return EncodedLines::encode(text).has_value();
-}
-
 QStringList decodeLines(const QByteArray& bytes)
 {
     const EncodedLines lines = EncodedLines::fromFileBytes(bytes);
@@ -31,7 +27,7 @@ QStringList decodeLines(const QByteArray& bytes)
 
 bool encodeLines(const QStringList& lines, QByteArray* bytes)
 {
-    const std::optional<QByteArray> encoded = EncodedLines::encode(lines.join(QStringLiteral("\r\n")));
+    const std::optional<QByteArray> encoded = cp932::encode(lines.join(QStringLiteral("\r\n")));
     if (!encoded)
         return false;
     *bytes = *encoded;

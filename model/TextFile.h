@@ -27,8 +27,6 @@ struct FileBytes {
     QString reason;
 };
 
-bool fitsCodePage932(const QString& text);
-
 // Reasons a write fails before the file system is asked.
 QString unencodableTextReason();
 QString folderInTheWayReason();

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "FileBytes.h"
+#include "model/CodePage932.h"
 #include "ui/main/Form1.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,9 +16,8 @@
 // The texts as a file of CR LF-ended code page 932 lines.
 inline QByteArray fileLines(const QStringList& texts)
 {
-    QStringEncoder encoder("windows-31j");
     const QString crLf = QStringLiteral("\r\n");
-    return texts.isEmpty() ? QByteArray() : QByteArray(encoder.encode(texts.join(crLf) + crLf));
+    return texts.isEmpty() ? QByteArray() : morvane::cp932::encode(texts.join(crLf) + crLf).value();
 }
 
 inline QString record(int number, const QString& name, const QString& detail, int stack)

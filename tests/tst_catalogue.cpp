@@ -1,4 +1,5 @@
 #include "model/CatalogueView.h"
+#include "model/CodePage932.h"
 #include "model/EncodedLines.h"
 #include "model/ItemCatalogue.h"
 #include "model/TextFile.h"
@@ -36,7 +37,7 @@ private slots:
         QFETCH(QString, line);
         QFETCH(int, nullStack);
         QFETCH(QString, parsed);
-        const QByteArray bytes = EncodedLines::encode(line).value(); // the record's fields point into it
+        const QByteArray bytes = cp932::encode(line).value(); // the record's fields point into it
         const ParsedRecord r = parseCatalogueRecord(bytes, qint16(nullStack));
         const QString fields = decodeLines(r.name.toByteArray()).value(0) + u'/' + decodeLines(r.detail.toByteArray()).value(0);
         QCOMPARE(r.verdict == ParsedRecord::Verdict::Excluded     ? "excluded"

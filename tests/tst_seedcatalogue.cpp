@@ -1,3 +1,4 @@
+#include "model/CodePage932.h"
 #include "model/ItemCatalogue.h"
 #include "model/TextFile.h"
 #include "scripts/seedgen/SeedTable.h"
@@ -5,8 +6,6 @@
 #include <QFile>
 #include <QHash>
 #include <QSet>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QTest>
 
 using namespace morvane;
@@ -32,15 +31,13 @@ private slots:
         ItemCatalogue catalogue;
         QCOMPARE(catalogue.loadFile(kCataloguePath, kSeedNullStackSize).unreadableLines, 0);
         QCOMPARE(catalogue.entryCount(), lines.size()); // none excluded
-        QStringEncoder encoder("windows-31j");
-        QStringDecoder decoder("windows-31j");
         QSet<qint16> numbers;
         QSet<QString> types;
         QHash<QString, QList<qint16>> stacksByName;
         for (int i = 0; i < catalogue.entryCount(); ++i) {
             const CatalogueEntry entry = catalogue.entry(i);
             for (const QString& text : {entry.name, entry.detail})
-                QCOMPARE(decoder.decode(encoder.encode(text)), text);
+                QCOMPARE(cp932::decode(cp932::encode(text).value()), text);
             QVERIFY2(entry.stackSize == 1 || entry.stackSize == 12 || entry.stackSize == 99, qPrintable(entry.name));
             QVERIFY2(entry.number > 0 && !numbers.contains(entry.number), qPrintable(entry.name));
             numbers.insert(entry.number);

@@ -1,6 +1,7 @@
 #include "scripts/seedgen/SeedTable.h"
 
 #include "model/CatalogueRecord.h"
+#include "model/CodePage932.h"
 #include "model/ItemRecord.h"
 #include "model/TextFile.h"
 
@@ -127,7 +128,7 @@ public:
             item.stackSize = static_cast<qint16>(*stack);
 
         for (const QString* text : {&item.name, &item.comment}) {
-            if (!fitsCodePage932(*text))
+            if (!cp932::canEncode(*text))
                 fail(QStringLiteral("\"%1\" holds a character that code page 932 cannot hold")
                          .arg(*text));
         }
