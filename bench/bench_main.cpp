@@ -159,9 +159,9 @@ void BM_SaveAndReloadAgainstFileCopy(benchmark::State& state)
     takeTurns(
         state,
         [&] {
-            if (!morvane::saveStorages(folder, QStringLiteral("クロ"), mog, bag).ok())
+            if (!morvane::saveStorages(folder, QStringLiteral("クロ"), {&mog, &bag}).ok())
                 state.SkipWithError("save failed");
-            morvane::loadStorages(folder, QStringLiteral("クロ"), mog, bag);
+            morvane::loadStorages(folder, QStringLiteral("クロ"), {&mog, &bag});
         },
         [&] {
             for (const QString& name : names) {

@@ -1,6 +1,8 @@
 #include "model/CharacterName.h"
 
 #include "model/CodePage932.h"
+#include "model/FileFailure.h"
+#include "model/StorageKinds.h"
 
 #include <algorithm>
 
@@ -22,6 +24,15 @@ bool isControl(QChar c)
     return c.unicode() < 0x20 || c.unicode() == 0x7f;
 }
 
+// Every storage file name must fit the file system, the longest most of all.
+bool namesFitFileSystem(const QString& name)
+{
+    for (const StorageKindFiles& kind : kStorageKinds)
+        if (!fitsFileSystemName(kind.listFile(name)) || !fitsFileSystemName(kind.detailFile(name)))
+            return false;
+    return true;
+}
+
 } // namespace
 
 QString validateCharacterName(const QString& name)
@@ -32,6 +43,8 @@ QString validateCharacterName(const QString& name)
         return QStringLiteral("キャラクター名に \\ / : * ? \" < > | は使えません");
     if (std::any_of(name.cbegin(), name.cend(), isControl) || !cp932::canEncode(name))
         return QStringLiteral("キャラクター名に使えない文字が含まれています");
+    if (!namesFitFileSystem(name))
+        return QStringLiteral("キャラクター名が長すぎます");
     return {};
 }
 

@@ -12,11 +12,11 @@ QString CharacterRoster::filePath() const
     return m_folder.filePath(QString::fromLatin1(DataFolder::kRoster));
 }
 
-ReadResult CharacterRoster::load()
+FileResult CharacterRoster::load()
 {
-    ReadResult result = readTextFile(filePath());
-    m_names = result.lines;
-    return result;
+    FileLines file = readTextFile(filePath());
+    m_names = std::move(file.lines);
+    return file.result;
 }
 
 FileResult CharacterRoster::append(const QString& name)

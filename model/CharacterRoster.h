@@ -16,7 +16,7 @@ public:
     explicit CharacterRoster(DataFolder folder);
 
     // A missing file is an empty roster.
-    ReadResult load();
+    FileResult load();
     FileResult append(const QString& name);
     FileResult removeAt(int position);
 

@@ -10,9 +10,8 @@ CatalogueFileReport ItemCatalogue::loadFile(const QString& path, qint16 nullStac
 {
     CatalogueFileReport report;
     report.fileName = QFileInfo(path).fileName();
-    FileBytes file = readFileBytes(path);
-    report.status = file.status;
-    report.reason = file.reason;
+    FileContents file = readFileBytes(path);
+    report.file = file.result;
 
     Segment segment{entryCount(), true, EncodedLines::sharing(file.bytes), EncodedLines::sharing(file.bytes)};
     // A record takes well over 16 bytes, and the catalogue never grows past its capacity.

@@ -11,8 +11,7 @@ namespace morvane {
 // What loading one catalogue file found, for the start-up report.
 struct CatalogueFileReport {
     QString fileName;
-    ReadResult::Status status = ReadResult::Status::Missing;
-    QString reason;              // why the file could not be read
+    FileResult file = FileResult::success();
     int unreadableLines = 0;     // lines the record format cannot read
     int firstUnreadableLine = 0; // 1-based, 0 when none
     int linesBeyondCapacity = 0; // loadable lines left out because the catalogue was full

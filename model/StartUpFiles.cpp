@@ -9,9 +9,7 @@ StartUpFiles readStartUpFiles(const DataFolder& folder)
         folder.filePath(QString::fromLatin1(DataFolder::kSeedCatalogue)), kSeedNullStackSize);
     files.registeredItems = files.catalogue.loadFile(
         folder.filePath(QString::fromLatin1(DataFolder::kRegisteredItems)), kRegisteredNullStackSize);
-    const ReadResult roster = files.roster.load();
-    files.rosterStatus = roster.status;
-    files.rosterReason = roster.reason;
+    files.rosterFile = files.roster.load();
     if (!files.roster.names().isEmpty())
         files.firstCharacterStorages = readStorageFiles(folder, files.roster.names().first());
     return files;

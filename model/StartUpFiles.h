@@ -22,8 +22,7 @@ struct StartUpFiles {
     CatalogueFileReport seedCatalogue;
     CatalogueFileReport registeredItems;
     CharacterRoster roster;
-    ReadResult::Status rosterStatus = ReadResult::Status::Missing;
-    QString rosterReason;
+    FileResult rosterFile = FileResult::success();
     // The files of the roster's first character, who is chosen at start-up.
     std::optional<StorageFileContents> firstCharacterStorages;
 };

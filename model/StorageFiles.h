@@ -3,56 +3,51 @@
 #include "model/DataFolder.h"
 #include "model/EncodedLines.h"
 #include "model/FileResult.h"
+#include "model/FileTransaction.h"
+#include "model/StorageKinds.h"
 
+#include <QList>
 #include <QStringList>
 
 namespace morvane {
 
-class Storage;
-
-// The four files of one character in the data folder: its name followed by
-// "mog.dat", "bag.dat", "moginfo.dat" and "baginfo.dat".
-struct StorageFilePaths {
-    QString mogLines;
-    QString bagLines;
-    QString mogDetails;
-    QString bagDetails;
-};
-
-StorageFilePaths storageFilePaths(const DataFolder& folder, const QString& character);
-
 struct StorageLoadReport {
     bool unusableName = false;
-    QStringList truncatedFiles;   // held more lines than a storage can take
-    QStringList unreadableFiles;  // "file: reason"
+    // A save interrupted last time was finished or undone before reading.
+    FileTransaction::Recovery recovery = FileTransaction::Recovery::Nothing;
+    QStringList truncatedFiles; // held more lines than a storage can take
+    QList<FileResult> unreadableFiles;
 };
 
 // A character whose name cannot be a file name has no files: it is never
 // read from or written to (isUsableCharacterName).
 
-// What a character's four files hold, read but not yet in the storages.
+// What a character's files hold, read but not yet in the storages.
 struct StorageFileContents {
+    struct Files {
+        EncodedLines lines;
+        EncodedLines details;
+    };
     QString character;
-    EncodedLines mogLines;
-    EncodedLines bagLines;
-    EncodedLines mogDetails;
-    EncodedLines bagDetails;
+    std::array<Files, kStorageKindCount> storages;
     StorageLoadReport report;
 };
 
+// The list file, then the detail file, of each storage kind in turn.
+QStringList storageFileNames(const QString& character);
+
 // Missing files are the normal state of a new character: they read as empty.
 StorageFileContents readStorageFiles(const DataFolder& folder, const QString& character);
-// Replaces both storages with what was read; detail slots no file fills are emptied.
-StorageLoadReport putInStorages(StorageFileContents contents, Storage& mogSafe, Storage& bag);
+// Replaces the storages with what was read; detail slots no file fills are emptied.
+StorageLoadReport putInStorages(StorageFileContents contents, const StorageSet& storages);
 
-inline StorageLoadReport loadStorages(const DataFolder& folder, const QString& character,
-                                      Storage& mogSafe, Storage& bag)
+inline StorageLoadReport loadStorages(const DataFolder& folder, const QString& character, const StorageSet& storages)
 {
-    return putInStorages(readStorageFiles(folder, character), mogSafe, bag);
+    return putInStorages(readStorageFiles(folder, character), storages);
 }
 
-// Writes all four files or, as far as the file system allows, none of them.
-FileResult saveStorages(const DataFolder& folder, const QString& character,
-                        const Storage& mogSafe, const Storage& bag);
+// Replaces all of the character's files, or none of them, whenever the
+// program may be stopped.
+FileResult saveStorages(const DataFolder& folder, const QString& character, const ConstStorageSet& storages);
 
 } // namespace morvane

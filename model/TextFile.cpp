@@ -2,22 +2,47 @@
 
 #include "model/CodePage932.h"
 #include "model/EncodedLines.h"
+#include "model/FileFailure.h"
+#include "model/FileTransaction.h"
+#include "model/WriteFaults.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace morvane {
+namespace {
 
-QString unencodableTextReason()
+constexpr qint64 kReadChunk = 64 * 1024;
+
+bool isLineEnd(char byte)
 {
-    return QStringLiteral("Shift-JISで表せない文字が含まれています");
+    return byte == '\r' || byte == '\n';
 }
 
-QString folderInTheWayReason()
+// Opens the file for reading, or says why not; a missing file is no failure.
+FileResult openForReading(QFile& file)
 {
-    return QStringLiteral("ファイルの場所にフォルダーがあります");
+    const QFileInfo info(file.fileName());
+    if (!info.exists() && !info.isSymLink())
+        return FileResult::missing(file.fileName());
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        return FileResult::failure(file.fileName(), readFailureReason(file.fileName(), file.errorString()));
+    return FileResult::success();
 }
+
+// Where the line after the one ending at `end` starts, or -1 when the bytes
+// read so far cannot tell (a CR that may be followed by an LF).
+qsizetype nextLineStart(const QByteArray& bytes, qsizetype end, bool atEndOfFile)
+{
+    if (bytes[end] == '\r') {
+        if (end + 1 < bytes.size())
+            return bytes[end + 1] == '\n' ? end + 2 : end + 1;
+        return atEndOfFile ? end + 1 : -1;
+    }
+    return end + 1;
+}
+
+} // namespace
 
 QStringList decodeLines(const QByteArray& bytes)
 {
@@ -36,33 +61,67 @@ bool encodeLines(const QStringList& lines, QByteArray* bytes)
     return true;
 }
 
-FileBytes readFileBytes(const QString& path)
+FileContents readFileBytes(const QString& path)
 {
-    FileBytes result;
-    QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return result; // Missing
+    FileContents contents;
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        result.status = ReadResult::Status::Failed;
-        result.reason = info.isDir() ? folderInTheWayReason() : file.errorString();
-        return result;
-    }
-    result.bytes = file.readAll();
+    contents.result = openForReading(file);
+    if (!file.isOpen())
+        return contents;
+    contents.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        result.status = ReadResult::Status::Failed;
-        result.reason = file.errorString();
-        result.bytes.clear();
-        return result;
+        contents.result = FileResult::failure(path, readFailureReason(path, file.errorString()));
+        contents.bytes.clear();
     }
-    result.status = ReadResult::Status::Read;
-    return result;
+    return contents;
 }
 
-ReadResult readTextFile(const QString& path)
+FileContents readLeadingLines(const QString& path, int maxLines, bool* more)
 {
-    const FileBytes file = readFileBytes(path);
-    return {file.status, decodeLines(file.bytes), file.reason};
+    *more = false;
+    FileContents contents;
+    QFile file(path);
+    contents.result = openForReading(file);
+    if (!file.isOpen())
+        return contents;
+    QByteArray& bytes = contents.bytes;
+    int lineEnds = 0;
+    qsizetype scanned = 0;
+    for (;;) {
+        const QByteArray chunk = file.read(kReadChunk);
+        if (file.error() != QFileDevice::NoError) {
+            contents.result = FileResult::failure(path, readFailureReason(path, file.errorString()));
+            bytes.clear();
+            return contents;
+        }
+        const bool atEndOfFile = chunk.isEmpty();
+        bytes += chunk;
+        for (; scanned < bytes.size(); ++scanned) {
+            if (!isLineEnd(bytes[scanned]))
+                continue;
+            // The LF of a CR LF ends no line of its own.
+            if (bytes[scanned] == '\n' && scanned > 0 && bytes[scanned - 1] == '\r')
+                continue;
+            if (lineEnds + 1 < maxLines) {
+                ++lineEnds;
+                continue;
+            }
+            const qsizetype next = nextLineStart(bytes, scanned, atEndOfFile);
+            if (next < 0)
+                break; // the next chunk decides
+            *more = next < bytes.size() || !file.atEnd();
+            bytes.truncate(next);
+            return contents;
+        }
+        if (atEndOfFile)
+            return contents;
+    }
+}
+
+FileLines readTextFile(const QString& path)
+{
+    FileContents file = readFileBytes(path);
+    return {file.result, decodeLines(file.bytes)};
 }
 
 FileResult writeTextFile(const QString& path, const QStringList& lines)
@@ -75,19 +134,10 @@ FileResult writeTextFile(const QString& path, const QStringList& lines)
 
 FileResult writeFileBytes(const QString& path, const QByteArray& bytes)
 {
-    if (QFileInfo(path).isDir())
-        return FileResult::failure(path, folderInTheWayReason());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return FileResult::failure(path, reason);
-    }
-    if (!file.commit())
-        return FileResult::failure(path, file.errorString());
-    return FileResult::success();
+    const QFileInfo info(path);
+    FileTransaction transaction(info.absolutePath());
+    transaction.replace(info.fileName(), bytes);
+    return transaction.commit();
 }
 
 FileResult appendTextLine(const QString& path, const QString& line)
@@ -95,25 +145,29 @@ FileResult appendTextLine(const QString& path, const QString& line)
     QByteArray bytes;
     if (!encodeLines({line}, &bytes))
         return FileResult::failure(path, unencodableTextReason());
-
-    QFile file(path);
     if (QFileInfo(path).isDir())
         return FileResult::failure(path, folderInTheWayReason());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return FileResult::failure(path, file.errorString());
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
+        return FileResult::failure(path, writeFailureReason(path, bytes.size(), file.errorString()));
     const qint64 sizeBefore = file.size();
-    const qint64 written = file.write(bytes);
-    const bool flushed = file.flush();
-    if (written != bytes.size() || !flushed) {
-        const QString reason = file.errorString();
-        // A half-written line would glue itself to the next append.
+    // A last line without its end (a file edited by hand) would otherwise
+    // take the new line as its own continuation.
+    if (sizeBefore > 0 && file.seek(sizeBefore - 1)) {
+        char last = 0;
+        if (file.getChar(&last) && !isLineEnd(last))
+            bytes.prepend("\r\n", 2);
+    }
+    const bool written = faults::writeAll(file, bytes) && file.flush();
+    if (!written) {
+        const QString reason = writeFailureReason(path, bytes.size(), file.errorString());
         file.resize(sizeBefore);
-        file.close();
         return FileResult::failure(path, reason);
     }
     file.close();
     if (file.error() != QFileDevice::NoError)
-        return FileResult::failure(path, file.errorString());
+        return FileResult::failure(path, writeFailureReason(path, bytes.size(), file.errorString()));
     return FileResult::success();
 }
 

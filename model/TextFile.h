@@ -11,38 +11,33 @@
 // line without an end still counts and a final line end adds no empty line.
 namespace morvane {
 
-struct ReadResult {
-    enum class Status { Read, Missing, Failed };
-    Status status = Status::Missing;
-    QStringList lines;
-    QString reason; // why the file could not be read (Failed only)
-
-    bool read() const { return status == Status::Read; }
-};
-
-// A whole file as it lies on disk.
-struct FileBytes {
-    ReadResult::Status status = ReadResult::Status::Missing;
+struct FileContents {
+    FileResult result = FileResult::success();
     QByteArray bytes;
-    QString reason;
 };
 
-// Reasons a write fails before the file system is asked.
-QString unencodableTextReason();
-QString folderInTheWayReason();
+struct FileLines {
+    FileResult result = FileResult::success();
+    QStringList lines;
+};
 
 QStringList decodeLines(const QByteArray& bytes);
 // False when a line holds a character code page 932 cannot hold: writing
 // it would silently change the text.
 bool encodeLines(const QStringList& lines, QByteArray* bytes);
 
-FileBytes readFileBytes(const QString& path);
-ReadResult readTextFile(const QString& path);
-// Replaces the whole file atomically (temporary file, then rename).
+FileContents readFileBytes(const QString& path);
+// At most the first `maxLines` lines; reading stops there, however large
+// the file. `more` tells whether the file goes on.
+FileContents readLeadingLines(const QString& path, int maxLines, bool* more);
+FileLines readTextFile(const QString& path);
+// Replaces the whole file, or leaves it as it was.
 FileResult writeTextFile(const QString& path, const QStringList& lines);
 // Replaces the whole file with bytes already in code page 932.
 FileResult writeFileBytes(const QString& path, const QByteArray& bytes);
-// Adds one line at the end, creating the file when missing, in a single write.
+// Adds one line at the end in a single write, creating the file when missing
+// and first ending a last line that has no line end. A failed write is cut
+// back, so the file never ends in half a line.
 FileResult appendTextLine(const QString& path, const QString& line);
 
 } // namespace morvane

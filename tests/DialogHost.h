@@ -54,6 +54,5 @@ void pressEnterAndEscape(QWidget* dialog, const QStringList& focusNames, const C
             QVERIFY2(dialog->isVisible() && unchanged(), qPrintable(name + QStringLiteral(", key %1").arg(key, 0, 16)));
         }
     }
-    QTest::qWait(50);
     QCOMPARE(catcher.texts(), QStringList());
 }

@@ -102,7 +102,7 @@ private slots:
         const int listHeight = control<QWidget>(s.w(), "List2")->height();
         clickRow(s.w(), "List3", 1);
         QCOMPARE(detailPanel(s.w()), QStringList(4, "全種"));
-        QTest::qWait(20); // lets the layout settle
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCOMPARE(control<QWidget>(s.w(), "List2")->height(), listHeight);
         QCOMPARE(control<QLabel>(s.w(), "Label1")->textFormat(), Qt::PlainText);
     }

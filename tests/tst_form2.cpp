@@ -53,6 +53,12 @@ private slots:
         QTest::newRow("DEL") << QStringLiteral("a\x7f") << true << unusable;
         QTest::newRow("é") << QStringLiteral("Chloé") << true << unusable;
         QTest::newRow("lone surrogate") << QString(QChar(0xdbff)) << true << unusable;
+        // The longest file name, the name then "baginfo.dat", must fit 255 UTF-16 units and 255 UTF-8 bytes.
+        const QString tooLong = QStringLiteral("キャラクター名が長すぎます");
+        QTest::newRow("244 letters") << QString(244, u'k') << true << QString();
+        QTest::newRow("245 letters") << QString(245, u'k') << true << tooLong;
+        QTest::newRow("81 kana, 254 UTF-8 bytes") << QString(81, u'ク') << true << QString();
+        QTest::newRow("82 kana, 257 UTF-8 bytes") << QString(82, u'ク') << true << tooLong;
     }
     void command1()
     {

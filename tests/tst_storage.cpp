@@ -24,18 +24,18 @@ private slots:
         QVERIFY(writeBytes(dir.filePath(" クロ baginfo.dat"), "stale\r\n"));
         Storage mog, bag;
         QVERIFY(mog.replace({"1", "2", "3"}, {"D1", "D2", "D3"}));
-        QVERIFY(loadStorages(folder, name, mog, bag).unreadableFiles.isEmpty());
+        QVERIFY(loadStorages(folder, name, {&mog, &bag}).unreadableFiles.isEmpty());
         // Lines the detail file does not reach get empty details, not the old ones.
         QCOMPARE(mog.detailsInUse(), (QStringList{"A", "", ""}));
         QCOMPARE(mog.append(QStringLiteral("炎の塊\t\t12"), QStringLiteral("Lv1～ 戦")), Storage::AppendResult::Added);
 
-        QVERIFY(saveStorages(folder, name, mog, bag).ok());
+        QVERIFY(saveStorages(folder, name, {&mog, &bag}).ok());
         QCOMPARE(readBytes(dir.filePath(" クロ mog.dat")), list + QByteArray::fromHex("898a82cc89f2") + "\t\t12\r\n");
         QCOMPARE(readBytes(dir.filePath(" クロ moginfo.dat")), QByteArray::fromHex("410d0a0d0a0d0a4c763181602090ed0d0a"));
         // An empty storage is two zero-length files: details beyond the lines are not saved.
         QCOMPARE(readBytes(dir.filePath(" クロ bag.dat")) + readBytes(dir.filePath(" クロ baginfo.dat")), QByteArray());
         Storage mog2, bag2;
-        QVERIFY(loadStorages(folder, name, mog2, bag2).unreadableFiles.isEmpty());
+        QVERIFY(loadStorages(folder, name, {&mog2, &bag2}).unreadableFiles.isEmpty());
         QCOMPARE(mog2.lines() + mog2.detailsInUse(), mog.lines() + mog.detailsInUse());
     }
 
@@ -44,7 +44,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(writeBytes(dir.filePath("Kurobag.dat"), QByteArray("x\r\n").repeated(Storage::kCapacity + 2)));
         Storage mog, bag;
-        QCOMPARE(loadStorages(DataFolder(dir.path()), "Kuro", mog, bag).truncatedFiles, QStringList{"Kurobag.dat"});
+        QCOMPARE(loadStorages(DataFolder(dir.path()), "Kuro", {&mog, &bag}).truncatedFiles, QStringList{"Kurobag.dat"});
         QCOMPARE(bag.lineCount(), Storage::kCapacity);
         QCOMPARE(bag.append("y", "Y"), Storage::AppendResult::Full);
         QCOMPARE(bag.lineCount(), Storage::kCapacity);
@@ -60,8 +60,8 @@ private slots:
         for (const QString name : {"../Kuro", "..\\Kuro", "C:Kuro", "Ku*", "Ku\tro", "Ku\u00e9"}) {
             Storage mog, bag;
             QVERIFY(mog.replace({"shown before"}, {"D"}));
-            QVERIFY2(loadStorages(folder, name, mog, bag).unusableName, qPrintable(name));
-            QVERIFY(mog.lineCount() == 0 && !saveStorages(folder, name, mog, bag).ok());
+            QVERIFY2(loadStorages(folder, name, {&mog, &bag}).unusableName, qPrintable(name));
+            QVERIFY(mog.lineCount() == 0 && !saveStorages(folder, name, {&mog, &bag}).ok());
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Kuromog.dat"});
         QCOMPARE(QDir(dir.filePath("data")).entryList(QDir::Files), QStringList{});

@@ -35,10 +35,10 @@ const QString kCrystalNames[8][2] = {
 QString catalogueProblems(const CatalogueFileReport& report, bool mustExist)
 {
     QStringList problems;
-    if (report.status == ReadResult::Status::Missing && mustExist)
+    if (report.file.isMissing() && mustExist)
         problems << QStringLiteral("%1 が見つかりません。").arg(report.fileName);
-    if (report.status == ReadResult::Status::Failed)
-        problems << QStringLiteral("%1 を読み込めませんでした（%2）。").arg(report.fileName, report.reason);
+    if (!report.file.ok())
+        problems << QStringLiteral("%1 を読み込めませんでした（%2）。").arg(report.fileName, report.file.reason());
     if (report.unreadableLines > 0)
         problems << QStringLiteral("%1 の %2 行は読み取れないため飛ばしました（最初は %3 行目）。")
                         .arg(report.fileName)
@@ -147,9 +147,9 @@ void Form1::startUp(StartUpFiles files)
     m_catalogueView.showAll();
 
     m_roster = std::move(files.roster);
-    if (files.rosterStatus == ReadResult::Status::Failed)
+    if (!files.rosterFile.ok())
         m_startUpProblems << QStringLiteral("%1 を読み込めませんでした（%2）。")
-                                 .arg(QString::fromLatin1(DataFolder::kRoster), files.rosterReason);
+                                 .arg(QString::fromLatin1(DataFolder::kRoster), files.rosterFile.reason());
     m_storagesReadAtStartUp = std::move(files.firstCharacterStorages);
     Combo2->addItems(m_roster.names());
     if (Combo2->count() > 0)

@@ -3,7 +3,6 @@
 #include "model/FileResult.h"
 #include "model/Storage.h"
 
-#include <QDir>
 #include <QString>
 
 // Messages the main window's handlers share.
@@ -19,12 +18,10 @@ inline QString storageFull()
     return QStringLiteral("いっぱいクポ；； %1個より多くは入りません。").arg(Storage::kCapacity);
 }
 
-// What could not be done, then the file (as the system writes paths) and
-// the system's reason.
+// What could not be done, then the file and the system's reason.
 inline QString failedWrite(const QString& what, const FileResult& result)
 {
-    return what + QStringLiteral("\n") + QDir::toNativeSeparators(result.path()) + QStringLiteral("\n") +
-           result.reason();
+    return what + QStringLiteral("\n") + result.message();
 }
 
 } // namespace morvane::messages

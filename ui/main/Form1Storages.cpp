@@ -69,7 +69,7 @@ void Form1::loadStorages(const QString& character)
                                     ? std::move(*m_storagesReadAtStartUp)
                                     : readStorageFiles(m_folder, character);
     m_storagesReadAtStartUp.reset();
-    const StorageLoadReport loaded = putInStorages(std::move(files), m_mogSafe, m_bag);
+    const StorageLoadReport loaded = putInStorages(std::move(files), {&m_mogSafe, &m_bag});
     m_currentCharacter = character;
     m_hasCurrentCharacter = true;
     if (m_mogSafe.lineCount() > 0)
@@ -79,8 +79,12 @@ void Form1::loadStorages(const QString& character)
     updateCountCaptions();
 
     QStringList problems;
-    for (const QString& file : loaded.unreadableFiles)
-        problems << QStringLiteral("読み込めませんでした: %1").arg(file);
+    if (loaded.recovery == FileTransaction::Recovery::Finished)
+        problems << QStringLiteral("前回の保存が途中で止まっていたため、その保存を最後まで済ませました。");
+    if (loaded.recovery == FileTransaction::Recovery::Undone)
+        problems << QStringLiteral("前回の保存が途中で止まっていたため、その保存を取り消し、保存前のファイルに戻しました。");
+    for (const FileResult& file : loaded.unreadableFiles)
+        problems << QStringLiteral("読み込めませんでした: %1").arg(file.message());
     for (const QString& file : loaded.truncatedFiles)
         problems << QStringLiteral("%1 は %2 行を超えているため、最初の %2 行だけを読み込みました。"
                                    "このまま保存すると残りの行は失われます。")
@@ -96,7 +100,7 @@ void Form1::Command13_Click()
         showMessage(this, messages::nobody());
         return;
     }
-    const FileResult saved = saveStorages(m_folder, m_currentCharacter, m_mogSafe, m_bag);
+    const FileResult saved = saveStorages(m_folder, m_currentCharacter, {&m_mogSafe, &m_bag});
     if (!saved.ok())
         showMessage(this, messages::failedWrite(QStringLiteral("保存できませんでした。"), saved));
 }

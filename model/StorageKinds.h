@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+
+namespace morvane {
+
+class Storage;
+
+// The storages every character owns, in the order they are loaded, saved
+// and shown. Adding one is a row here plus its controls in the window.
+enum class StorageKind { MogSafe, Bag };
+
+struct StorageKindFiles {
+    StorageKind kind;
+    // A character's files are its name followed by these.
+    QStringView listSuffix;
+    QStringView detailSuffix;
+
+    QString listFile(const QString& character) const { return QString(character).append(listSuffix); }
+    QString detailFile(const QString& character) const { return QString(character).append(detailSuffix); }
+};
+
+inline constexpr std::array kStorageKinds{
+    StorageKindFiles{StorageKind::MogSafe, u"mog.dat", u"moginfo.dat"},
+    StorageKindFiles{StorageKind::Bag, u"bag.dat", u"baginfo.dat"},
+};
+inline constexpr int kStorageKindCount = int(kStorageKinds.size());
+
+// One storage of each kind, indexed by kind.
+using StorageSet = std::array<Storage*, kStorageKindCount>;
+using ConstStorageSet = std::array<const Storage*, kStorageKindCount>;
+
+constexpr int indexOf(StorageKind kind)
+{
+    return int(kind);
+}
+
+} // namespace morvane

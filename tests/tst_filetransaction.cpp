@@ -1,0 +1,183 @@
+#include "FileBytes.h"
+
+#include "model/FileTransaction.h"
+#include "model/Storage.h"
+#include "model/StorageFiles.h"
+#include "model/TextFile.h"
+#include "model/WriteFaults.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace morvane;
+
+namespace {
+
+// What a character's four files hold, in storage-file order.
+QList<QByteArray> characterFiles(const QTemporaryDir& dir, const QString& character)
+{
+    QList<QByteArray> files;
+    for (const QString& name : storageFileNames(character))
+        files << readBytes(dir.filePath(name));
+    return files;
+}
+
+} // namespace
+
+class FileTransactionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        faults::stopAfterSteps(-1);
+        faults::failWritesAfter(-1);
+    }
+
+    // A save stopped after any of its steps, as a kill would stop it, leaves
+    // the next reader every file as before the save or every file as after.
+    void saveStoppedAfterEveryStep_data()
+    {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<bool>("afterSave");
+        QTest::addColumn<FileTransaction::Recovery>("recovery");
+        // Four temporaries, the journal, four renames; the journal goes last.
+        for (int steps = 0; steps <= 8; ++steps)
+            QTest::addRow("stopped after step %d", steps + 1)
+                << steps << (steps >= 4)
+                << (steps < 4 ? FileTransaction::Recovery::Undone : FileTransaction::Recovery::Finished);
+    }
+
+    void saveStoppedAfterEveryStep()
+    {
+        QFETCH(int, steps);
+        QFETCH(bool, afterSave);
+        QFETCH(FileTransaction::Recovery, recovery);
+        QTemporaryDir dir;
+        const DataFolder folder(dir.path());
+        Storage mog, bag;
+        QVERIFY(mog.replace({"old\t\t1"}, {"Old"}));
+        QVERIFY(saveStorages(folder, "Kuro", {&mog, &bag}).ok());
+        const QList<QByteArray> before = characterFiles(dir, "Kuro");
+
+        QVERIFY(mog.append("new\t\t2", "New") == Storage::AppendResult::Added);
+        QVERIFY(bag.append("bag\t\t3", "Bag") == Storage::AppendResult::Added);
+        faults::stopAfterSteps(steps);
+        QVERIFY(!saveStorages(folder, "Kuro", {&mog, &bag}).ok());
+        faults::stopAfterSteps(-1);
+
+        Storage mog2, bag2;
+        QCOMPARE(loadStorages(folder, "Kuro", {&mog2, &bag2}).recovery, recovery);
+        const QList<QByteArray> expected = afterSave ? QList<QByteArray>{"old\t\t1\r\nnew\t\t2\r\n", "Old\r\nNew\r\n",
+                                                                         "bag\t\t3\r\n", "Bag\r\n"}
+                                                     : before;
+        QCOMPARE(characterFiles(dir, "Kuro"), expected);
+        QCOMPARE(mog2.lineCount(), afterSave ? 2 : 1);
+        // Nothing of the transaction is left behind, and a second reading has nothing to recover.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);
+        QCOMPARE(FileTransaction::recover(dir.path()), FileTransaction::Recovery::Nothing);
+    }
+
+    void failedWriteInTheMiddleLeavesEveryFileAsItWas()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeBytes(dir.filePath("a.dat"), "A\r\n") && writeBytes(dir.filePath("b.dat"), "B\r\n"));
+        FileTransaction transaction(dir.path());
+        transaction.replace("a.dat", "A2\r\n");
+        transaction.replace("b.dat", "B2\r\n");
+        // The first file's new contents are written whole; the disk fills during the second's.
+        faults::failWritesAfter(5);
+        const FileResult result = transaction.commit();
+        QVERIFY(!result.ok());
+        QCOMPARE(result.path(), dir.filePath("b.dat"));
+        QCOMPARE(readBytes(dir.filePath("a.dat")) + readBytes(dir.filePath("b.dat")), QByteArray("A\r\nB\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"a.dat", "b.dat"}));
+    }
+
+    // An append never glues its line to a last line without a line end, and
+    // a failed append leaves the file as it was.
+    void appendEndsTheLastLineFirst_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("missing file") << QByteArray() << QByteArray("Shiro\r\n");
+        QTest::newRow("ended by CR LF") << QByteArray("Kuro\r\n") << QByteArray("Kuro\r\nShiro\r\n");
+        QTest::newRow("ended by lone CR") << QByteArray("Kuro\r") << QByteArray("Kuro\rShiro\r\n");
+        QTest::newRow("ended by lone LF") << QByteArray("Kuro\n") << QByteArray("Kuro\nShiro\r\n");
+        QTest::newRow("no line end") << QByteArray("Kuro") << QByteArray("Kuro\r\nShiro\r\n");
+        QTest::newRow("record without line end")
+            << QByteArray("1\tA\td\t0\t0\t1") << QByteArray("1\tA\td\t0\t0\t1\r\nShiro\r\n");
+    }
+
+    void appendEndsTheLastLineFirst()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("cname.dat");
+        if (!before.isEmpty())
+            QVERIFY(writeBytes(path, before));
+        faults::failWritesAfter(3);
+        QVERIFY(!appendTextLine(path, "Shiro").ok());
+        QCOMPARE(readBytes(path), before);
+        QVERIFY(appendTextLine(path, "Shiro").ok());
+        QCOMPARE(readBytes(path), after);
+    }
+
+    // The player is told what to do about a failure, in Japanese.
+    void failureReasonsNameTheCause()
+    {
+        QTemporaryDir dir;
+        const FileResult missingFolder = writeTextFile(dir.filePath("gone/cname.dat"), {"Kuro"});
+        QCOMPARE(missingFolder.reason(), QStringLiteral("フォルダーが見つかりません"));
+        QCOMPARE(appendTextLine(dir.filePath("gone/cname.dat"), "Kuro").reason(),
+                 QStringLiteral("フォルダーが見つかりません"));
+        QVERIFY(QDir(dir.path()).mkdir("cname.dat"));
+        QCOMPARE(writeTextFile(dir.filePath("cname.dat"), {"Kuro"}).reason(),
+                 QStringLiteral("ファイルの場所にフォルダーがあります"));
+        const QString longName = QString(300, u'x') + ".dat";
+        QCOMPARE(writeTextFile(dir.filePath(longName), {"Kuro"}).reason(), QStringLiteral("ファイル名が長すぎます"));
+    }
+
+    // Reading stops at the line limit; the line ends are those of a whole read.
+    void leadingLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("maxLines");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::addColumn<bool>("more");
+        QTest::newRow("fewer lines") << QByteArray("a\r\nb") << 3 << QByteArray("a\r\nb") << false;
+        QTest::newRow("exactly, ended") << QByteArray("a\r\nb\r\n") << 2 << QByteArray("a\r\nb\r\n") << false;
+        QTest::newRow("exactly, unended") << QByteArray("a\r\nb") << 2 << QByteArray("a\r\nb") << false;
+        QTest::newRow("one more") << QByteArray("a\r\nb\r\nc") << 2 << QByteArray("a\r\nb\r\n") << true;
+        QTest::newRow("empty line more") << QByteArray("a\r\r\n") << 1 << QByteArray("a\r") << true;
+        QTest::newRow("lone CR then more") << QByteArray("a\rb") << 1 << QByteArray("a\r") << true;
+        QTest::newRow("lone LF ends") << QByteArray("a\nb\n") << 2 << QByteArray("a\nb\n") << false;
+        // Line ends that straddle two reads.
+        const QByteArray chunk(64 * 1024 - 1, 'x');
+        QTest::newRow("CR LF across reads") << chunk + "\r\nz" << 1 << chunk + "\r\n" << true;
+        QTest::newRow("CR LF across reads, last") << chunk + "\r\n" << 1 << chunk + "\r\n" << false;
+        QTest::newRow("many lines") << QByteArray("x\r\n").repeated(100000) << 10001
+                                    << QByteArray("x\r\n").repeated(10001) << true;
+    }
+
+    void leadingLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, maxLines);
+        QFETCH(QByteArray, kept);
+        QFETCH(bool, more);
+        QTemporaryDir dir;
+        QVERIFY(writeBytes(dir.filePath("f"), bytes));
+        bool reportedMore = !more;
+        const FileContents read = readLeadingLines(dir.filePath("f"), maxLines, &reportedMore);
+        QVERIFY(read.result.ok());
+        QCOMPARE(read.bytes, kept);
+        QCOMPARE(reportedMore, more);
+        QCOMPARE(decodeLines(read.bytes), decodeLines(bytes).mid(0, maxLines));
+    }
+};
+
+QTEST_GUILESS_MAIN(FileTransactionTest)
+#include "tst_filetransaction.moc"
