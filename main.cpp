@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvane"));
-    Form1 window;
+    morvane::Form1 window;
     window.show();
     return app.exec();
 }

@@ -39,9 +39,9 @@ inline QStringList storageDetails(int offset)
     return details;
 }
 
-class DataFolder {
+class SampleDataFolder {
 public:
-    explicit DataFolder(bool full)
+    explicit SampleDataFolder(bool full)
     {
         QDir(m_dir.path()).mkdir(QStringLiteral("data"));
         QStringList catalogue;

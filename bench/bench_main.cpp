@@ -79,7 +79,7 @@ void handBackFreedMemory()
 }
 
 struct WindowCloser {
-    void operator()(Form1* window) const
+    void operator()(morvane::Form1* window) const
     {
         delete window;
         QCoreApplication::processEvents();
@@ -88,9 +88,9 @@ struct WindowCloser {
 };
 
 // Until the window is shown and the events its showing posted are handled.
-std::unique_ptr<Form1, WindowCloser> startUp(const bench::DataFolder& data)
+std::unique_ptr<morvane::Form1, WindowCloser> startUp(const bench::SampleDataFolder& data)
 {
-    std::unique_ptr<Form1, WindowCloser> window(new Form1(data.path()));
+    std::unique_ptr<morvane::Form1, WindowCloser> window(new morvane::Form1(data.path()));
     window->show();
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
@@ -99,8 +99,8 @@ std::unique_ptr<Form1, WindowCloser> startUp(const bench::DataFolder& data)
 
 void BM_StartUpFullAgainstEmpty(benchmark::State& state)
 {
-    const bench::DataFolder empty(false);
-    const bench::DataFolder full(true);
+    const bench::SampleDataFolder empty(false);
+    const bench::SampleDataFolder full(true);
     handBackFreedMemory();
     takeTurns(state, [&full] { return startUp(full); }, [&empty] { return startUp(empty); });
 }
@@ -147,14 +147,14 @@ void BM_SearchAgainstFindScan(benchmark::State& state)
 // Saving and reloading two full storages, against copying their four files.
 void BM_SaveAndReloadAgainstFileCopy(benchmark::State& state)
 {
-    const bench::DataFolder saved(false);
+    const bench::SampleDataFolder saved(false);
     const morvane::DataFolder folder(saved.path());
     morvane::Storage mog;
     morvane::Storage bag;
     if (!mog.replace(bench::storageLines(0), bench::storageDetails(0))
         || !bag.replace(bench::storageLines(7), bench::storageDetails(7)))
         state.SkipWithError("benchmark storages cannot be encoded");
-    const bench::DataFolder copied(true);
+    const bench::SampleDataFolder copied(true);
     const QStringList names{"クロmog.dat", "クロbag.dat", "クロmoginfo.dat", "クロbaginfo.dat"};
     takeTurns(
         state,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Capacity.h"
 #include <QAbstractListModel>
 
 #include <functional>
@@ -16,7 +17,7 @@ class CatalogueView : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    static constexpr int kCapacity = 10001;
+    static constexpr int kCapacity = kListCapacity;
     using NameTest = std::function<bool(const QString& name)>;
 
     explicit CatalogueView(const ItemCatalogue& catalogue, QObject* parent = nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Capacity.h"
 #include "model/CatalogueRecord.h"
 #include "model/EncodedLines.h"
 #include "model/TextFile.h"
@@ -23,7 +24,7 @@ struct CatalogueFileReport {
 // a full catalogue loads in the time it takes to scan its bytes.
 class ItemCatalogue {
 public:
-    static constexpr int kCapacity = 10001;
+    static constexpr int kCapacity = kListCapacity;
 
     CatalogueFileReport loadFile(const QString& path, qint16 nullStackSize);
 

@@ -1,6 +1,7 @@
 #include "model/ItemRecord.h"
 
 #include "model/CodePage932.h"
+#include "model/DetailText.h"
 
 namespace morvane {
 namespace {
@@ -33,6 +34,14 @@ QString jobText(const std::array<bool, kJobBoxCount>& ticked)
     return letters;
 }
 
+QString jobLetters()
+{
+    QString letters;
+    for (int i = 0; i < kAllJobsBox; ++i)
+        letters += kJobCaptions[i].first();
+    return letters;
+}
+
 qint16 equipLevel(const QString& tensDigit, const QString& onesDigit)
 {
     return (tensDigit + onesDigit).toShort();
@@ -43,9 +52,8 @@ ItemRecord buildItemRecord(int catalogueLineCount, const ItemChoices& choices)
     ItemRecord record;
     record.entry.number = static_cast<qint16>(catalogueLineCount + 1);
     record.entry.name = choices.name;
-    record.entry.detail = QLatin1Char('[') + choices.type + QLatin1Char(']') + choices.raceText
-        + QStringLiteral("<br>") + choices.comment + QStringLiteral("<br>Lv")
-        + QString::number(choices.equipLevel) + QStringLiteral("～ ") + choices.jobText;
+    record.entry.detail =
+        buildDetailText(choices.type, choices.raceText, choices.comment, choices.equipLevel, choices.jobText);
     record.entry.auxValue = 0;
     record.entry.stackSize = choices.stackChoice;
     return record;

@@ -40,6 +40,9 @@ inline constexpr std::array<QStringView, kJobBoxCount> kJobCaptions{
 // but ignored while "All Jobs" is ticked.
 QString jobText(const std::array<bool, kJobBoxCount>& ticked);
 
+// The letters of the single jobs in the order a job text carries them.
+QString jobLetters();
+
 // The level spelt by the tens digit followed by the ones digit ("7", "5"
 // give 75); 0 when they spell no number.
 qint16 equipLevel(const QString& tensDigit, const QString& onesDigit);

@@ -38,10 +38,4 @@ std::optional<SelectorSetting> selectorSettingFor(qint16 stackSize)
     }
 }
 
-QString storageLine(const QString& name, const QString& count)
-{
-    const QString tabs = name.size() >= 5 ? QStringLiteral("\t") : QStringLiteral("\t\t");
-    return name + tabs + count;
-}
-
 } // namespace morvane

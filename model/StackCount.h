@@ -24,8 +24,4 @@ struct SelectorSetting {
 };
 std::optional<SelectorSetting> selectorSettingFor(qint16 stackSize);
 
-// A storage line: the name, one tab after five or more UTF-16 code units or
-// two after four or fewer, then the count.
-QString storageLine(const QString& name, const QString& count);
-
 } // namespace morvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Capacity.h"
 #include "model/EncodedLines.h"
 
 #include <QAbstractListModel>
@@ -16,7 +17,7 @@ class Storage : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    static constexpr int kCapacity = 10001;
+    static constexpr int kCapacity = kListCapacity;
 
     enum class AppendResult { Added, Full, NotStorable };
 

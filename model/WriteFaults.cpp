@@ -12,11 +12,14 @@ std::atomic<int> stepBudget{-1};
 
 bool writeAll(QIODevice& device, QByteArrayView bytes)
 {
-    const qint64 budget = writeBudget.exchange(-1);
+    const qint64 budget = writeBudget.load();
     if (budget >= 0 && budget < bytes.size()) {
+        writeBudget.store(-1);
         device.write(bytes.data(), budget);
         return false;
     }
+    if (budget >= 0)
+        writeBudget.store(budget - bytes.size());
     return device.write(bytes.data(), bytes.size()) == bytes.size();
 }
 

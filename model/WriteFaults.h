@@ -14,8 +14,9 @@ bool writeAll(QIODevice& device, QByteArrayView bytes);
 // False when the save must stop here as if the process had been killed.
 bool reachStep();
 
-// Test seams: the next write stops after `bytes` bytes; a save stops after
-// `steps` steps. A negative value clears the fault.
+// Test seams: writing fails once `bytes` more bytes have been written, in
+// whatever writes; a save stops after `steps` more steps. A negative value
+// clears the fault.
 void failWritesAfter(qint64 bytes);
 void stopAfterSteps(int steps);
 

@@ -24,9 +24,12 @@ render() {
 
 mkdir -p "$assets/crystals" "$assets/pictures" "$assets/icons"
 
-for element in darkness fire light water earth ice wind lightning; do
-    render "$svg/crystal-$element.svg" 32 32 "$assets/crystals/$element.png"
-    render "$svg/crystal-$element.svg" 64 64 "$assets/crystals/$element@2x.png"
+# One picture per crystal filter of the main window, named by its element.
+for source in "$svg"/crystal-*.svg; do
+    element=${source##*/crystal-}
+    element=${element%.svg}
+    render "$source" 32 32 "$assets/crystals/$element.png"
+    render "$source" 64 64 "$assets/crystals/$element@2x.png"
 done
 
 render "$svg/picture.svg" 70 100 "$assets/pictures/picture.png"

@@ -76,7 +76,7 @@ inline void clickRow(QWidget* w, const QString& list, int row)
 // catalogue and roster; a test writes any other file before start().
 struct Session {
     QTemporaryDir dir;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<morvane::Form1> window;
 
     Session(const QStringList& catalogue, const QStringList& roster)
     {
@@ -92,7 +92,7 @@ struct Session {
     // Starts (again) from what the data folder holds now.
     void start()
     {
-        window = std::make_unique<Form1>(dir.path());
+        window = std::make_unique<morvane::Form1>(dir.path());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -1,4 +1,5 @@
 #include "model/CodePage932.h"
+#include "model/Crystals.h"
 #include "model/ItemCatalogue.h"
 #include "model/TextFile.h"
 #include "scripts/seedgen/SeedTable.h"
@@ -49,8 +50,8 @@ private slots:
                                        "両手刀", "片手棍", "両手棍", "レンジ武器等", "楽器", "矢・弾その他", "盾", "頭",
                                        "首", "胴", "両手", "腰", "両脚", "両足", "背", "魔法", "調度品", "その他"}));
         // The crystal filters find each crystal and cluster once, in twelves.
-        for (const QChar element : QStringLiteral("闇炎光水土氷風雷")) {
-            for (const QString& name : {element + QStringLiteral("のクリスタル"), element + QStringLiteral("の塊")})
+        for (const CrystalFilter& filter : kCrystalFilters) {
+            for (const QString name : {filter.crystalName.toString(), filter.clusterName.toString()})
                 QVERIFY2(stacksByName.value(name) == QList<qint16>{12}, qPrintable(name));
         }
     }

@@ -2,6 +2,7 @@
 
 #include "model/CatalogueRecord.h"
 #include "model/CodePage932.h"
+#include "model/DetailText.h"
 #include "model/ItemRecord.h"
 #include "model/TextFile.h"
 
@@ -26,28 +27,16 @@ bool isOneOf(QStringView text, const auto& table)
     return std::find(table.begin(), table.end(), text) != table.end();
 }
 
-const QString& allJobs()
-{
-    static const QString text = QStringLiteral("All Jobs");
-    return text;
-}
-
-// The order in which the registration dialog writes ticked jobs.
-const QString& jobLetters()
-{
-    static const QString letters = QStringLiteral("戦モ白黒赤シナ暗獣吟狩忍竜召侍");
-    return letters;
-}
-
 bool isJobText(const QString& jobs)
 {
-    if (jobs == allJobs())
+    if (jobs == kJobCaptions[kAllJobsBox])
         return true;
     if (jobs.isEmpty())
         return false;
+    const QString letters = jobLetters();
     qsizetype previous = -1;
     for (const QChar letter : jobs) {
-        const qsizetype position = jobLetters().indexOf(letter);
+        const qsizetype position = letters.indexOf(letter);
         if (position <= previous)
             return false;
         previous = position;
@@ -216,9 +205,7 @@ QStringList SeedTable::catalogueLines() const
 
 QString seedDetailText(const SeedItem& item)
 {
-    return QStringLiteral("[") + item.type + QStringLiteral("]") + item.race
-        + QStringLiteral("<br>") + item.comment + QStringLiteral("<br>Lv")
-        + QString::number(item.level) + QStringLiteral("\uFF5E ") + item.jobs;
+    return buildDetailText(item.type, item.race, item.comment, item.level, item.jobs);
 }
 
 } // namespace morvane

@@ -1,5 +1,7 @@
 #include "ui/main/Form1.h"
 
+#include "model/Crystals.h"
+#include "model/StorageLine.h"
 #include "model/StorageSort.h"
 #include "model/WildcardPattern.h"
 #include "ui/ListBox.h"
@@ -19,18 +21,6 @@
 using namespace morvane;
 
 namespace {
-
-// Crystal and cluster names in filter order, darkness to lightning.
-const QString kCrystalNames[8][2] = {
-    {QStringLiteral("闇のクリスタル"), QStringLiteral("闇の塊")},
-    {QStringLiteral("炎のクリスタル"), QStringLiteral("炎の塊")},
-    {QStringLiteral("光のクリスタル"), QStringLiteral("光の塊")},
-    {QStringLiteral("水のクリスタル"), QStringLiteral("水の塊")},
-    {QStringLiteral("土のクリスタル"), QStringLiteral("土の塊")},
-    {QStringLiteral("氷のクリスタル"), QStringLiteral("氷の塊")},
-    {QStringLiteral("風のクリスタル"), QStringLiteral("風の塊")},
-    {QStringLiteral("雷のクリスタル"), QStringLiteral("雷の塊")},
-};
 
 QString catalogueProblems(const CatalogueFileReport& report, bool mustExist)
 {
@@ -91,9 +81,8 @@ void Form1::connectHandlers()
 {
     connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form1::List1_Click);
     connect(Command[14], &QPushButton::clicked, this, &Form1::Command14_Click);
-    for (int element = 0; element < 8; ++element)
-        connect(Command[15 + element], &QPushButton::clicked, this,
-                [this, element] { crystalFilter_Click(element); });
+    for (const CrystalFilter& filter : kCrystalFilters)
+        connect(Command[filter.button], &QPushButton::clicked, this, [this, filter] { crystalFilter_Click(filter); });
     connect(Command[23], &QPushButton::clicked, this, &Form1::Command23_Click);
 
     const std::pair<int, CountButton> countButtons[] = {
@@ -245,11 +234,9 @@ void Form1::Command14_Click()
         showMessage(this, QStringLiteral("該当するアイテムはありません"));
 }
 
-void Form1::crystalFilter_Click(int element)
+void Form1::crystalFilter_Click(const CrystalFilter& filter)
 {
-    const QString& crystal = kCrystalNames[element][0];
-    const QString& cluster = kCrystalNames[element][1];
-    m_catalogueView.rebuild([&](const QString& name) { return name == crystal || name == cluster; });
+    m_catalogueView.rebuild([&filter](const QString& name) { return keepsName(filter, name); });
     selectFirstCatalogueLine();
 }
 
@@ -275,13 +262,10 @@ void Form1::putItem(Storage& storage)
         showMessage(this, messages::storageFull());
         return;
     }
-    QString count;
-    if (m_catalogueView.viewStack(line) == 1) {
+    const qint16 stackSize = m_catalogueView.viewStack(line);
+    const QString count = countToPut(stackSize, Combo1->currentText());
+    if (putsSingleItem(stackSize))
         Combo1->setCurrentIndex(0);
-        count = QStringLiteral("1");
-    } else {
-        count = Combo1->currentText();
-    }
     const Storage::AppendResult added =
         storage.append(storageLine(m_catalogueView.lineText(line), count), m_catalogueView.viewDetail(line));
     if (added == Storage::AppendResult::NotStorable)

@@ -20,17 +20,16 @@ class QLineEdit;
 class QPushButton;
 
 namespace morvane {
+
+struct CrystalFilter;
 class Form2;
 class Form3;
 class ListBox;
-}
 
 // The main window: the catalogue, the count selector, the current
 // character's two storages and the detail panel. Its handlers only route
 // control events to the model and refresh the controls.
-class Form1 : public QMainWindow,
-              private morvane::ItemRegistrar,
-              private morvane::CharacterRegistrar {
+class Form1 : public QMainWindow, private ItemRegistrar, private CharacterRegistrar {
     Q_OBJECT
 
 public:
@@ -47,20 +46,20 @@ private:
     void buildWindow();
     void buildMenu();
     void connectHandlers();
-    void startUp(morvane::StartUpFiles files);
+    void startUp(StartUpFiles files);
     void reportStartUpProblems();
     void report(const QString& message);
 
     // Catalogue
     void List1_Click(const QModelIndex& current);
     void Command14_Click();
-    void crystalFilter_Click(int element);
+    void crystalFilter_Click(const CrystalFilter& filter);
     void Command23_Click();
     void selectFirstCatalogueLine();
 
     // Count selector and putting away
-    void countButton_Click(morvane::CountButton button);
-    void putItem(morvane::Storage& storage);
+    void countButton_Click(CountButton button);
+    void putItem(Storage& storage);
 
     // Storages
     void Combo2_Click(int index);
@@ -68,9 +67,9 @@ private:
     void Combo2_TextEdited();
     void loadStorages(const QString& character);
     void Command13_Click();
-    void storageList_Click(const morvane::Storage& storage, const QModelIndex& current);
-    void takeOut(morvane::Storage& source, morvane::ListBox* list, const QString& emptyMessage);
-    void move(morvane::Storage& source, morvane::ListBox* sourceList, morvane::Storage& destination,
+    void storageList_Click(const Storage& storage, const QModelIndex& current);
+    void takeOut(Storage& source, ListBox* list, const QString& emptyMessage);
+    void move(Storage& source, ListBox* sourceList, Storage& destination,
               const QString& emptyMessage);
     void selectLastStoredLines();
     void updateCountCaptions();
@@ -84,28 +83,28 @@ private:
     void selectLastCharacter();
 
     int catalogueLineCount() const override;
-    bool registerItem(const morvane::ItemRecord& record) override;
+    bool registerItem(const ItemRecord& record) override;
     bool addCharacter(const QString& name) override;
 
-    morvane::DataFolder m_folder;
-    morvane::ItemCatalogue m_catalogue;
-    morvane::CatalogueView m_catalogueView;
-    morvane::CharacterRoster m_roster;
-    morvane::Storage m_mogSafe;
-    morvane::Storage m_bag;
+    DataFolder m_folder;
+    ItemCatalogue m_catalogue;
+    CatalogueView m_catalogueView;
+    CharacterRoster m_roster;
+    Storage m_mogSafe;
+    Storage m_bag;
     QString m_currentCharacter;
     bool m_hasCurrentCharacter = false;
     bool m_indexChangedByChoice = false;
 
     // The first character's files, read with the rest of the data folder and
     // used up when start-up chooses that character.
-    std::optional<morvane::StorageFileContents> m_storagesReadAtStartUp;
+    std::optional<StorageFileContents> m_storagesReadAtStartUp;
     bool m_startingUp = false;
     bool m_startUpReported = false;
     QStringList m_startUpProblems;
 
-    QPointer<morvane::Form2> m_form2;
-    QPointer<morvane::Form3> m_form3;
+    QPointer<Form2> m_form2;
+    QPointer<Form3> m_form3;
 
     // Controls, named as their objectNames.
     QGroupBox* Frame1 = nullptr;
@@ -115,9 +114,9 @@ private:
     QGroupBox* Frame5 = nullptr;
     QGroupBox* Frame6 = nullptr;
     QGroupBox* Frame7 = nullptr;
-    morvane::ListBox* List1 = nullptr;
-    morvane::ListBox* List2 = nullptr;
-    morvane::ListBox* List3 = nullptr;
+    ListBox* List1 = nullptr;
+    ListBox* List2 = nullptr;
+    ListBox* List3 = nullptr;
     QLineEdit* Text1 = nullptr;
     QComboBox* Combo1 = nullptr;
     QComboBox* Combo2 = nullptr;
@@ -132,3 +131,5 @@ private:
     QLabel* Label8 = nullptr;
     QLabel* Image1 = nullptr;
 };
+
+} // namespace morvane

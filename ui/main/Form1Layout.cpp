@@ -1,5 +1,7 @@
 #include "ui/main/Form1.h"
 
+#include "model/Crystals.h"
+
 #include "ui/ListBox.h"
 #include "ui/main/StorageLineDelegate.h"
 
@@ -14,11 +16,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+using namespace morvane;
 
-// Crystal buttons in filter order, darkness to lightning.
-constexpr const char* kCrystalPictures[8] = {"darkness", "fire", "light", "water",
-                                            "earth", "ice", "wind", "lightning"};
+namespace {
 
 template <typename Widget>
 Widget* named(Widget* widget, const QString& name)
@@ -50,17 +50,18 @@ void Form1::buildWindow()
 
     // Catalogue area
     Frame1 = named(new QGroupBox(central), QStringLiteral("Frame1"));
-    List1 = named(new morvane::ListBox(Frame1), QStringLiteral("List1"));
+    List1 = named(new ListBox(Frame1), QStringLiteral("List1"));
     List1->setModel(&m_catalogueView);
     Text1 = named(new QLineEdit(Frame1), QStringLiteral("Text1"));
     Frame6 = named(new QGroupBox(Frame1), QStringLiteral("Frame6"));
     auto* crystals = new QGridLayout(Frame6);
-    for (int element = 0; element < 8; ++element) {
-        QPushButton* button = Command[15 + element];
-        button->setIcon(QIcon(QStringLiteral(":/crystals/%1.png").arg(kCrystalPictures[element])));
+    for (int k = 0; k < int(kCrystalFilters.size()); ++k) {
+        const CrystalFilter& filter = kCrystalFilters[k];
+        QPushButton* button = Command[filter.button];
+        button->setIcon(QIcon(QStringLiteral(":/crystals/%1.png").arg(filter.element)));
         button->setIconSize(QSize(32, 32));
         button->setFixedSize(40, 40);
-        crystals->addWidget(button, element / 4, element % 4);
+        crystals->addWidget(button, k / 4, k % 4);
     }
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(Text1, 1);
@@ -84,7 +85,7 @@ void Form1::buildWindow()
     // Count selector
     Frame4 = named(new QGroupBox(central), QStringLiteral("Frame4"));
     Combo1 = named(new QComboBox(Frame4), QStringLiteral("Combo1"));
-    for (int count = 1; count <= morvane::kCountEntries; ++count)
+    for (int count = 1; count <= kCountEntries; ++count)
         Combo1->addItem(QString::number(count));
     Combo1->setMaxVisibleItems(12);
     auto* countLayout = new QGridLayout(Frame4);
@@ -107,13 +108,13 @@ void Form1::buildWindow()
 
     // Storage areas: count caption, list, move, take out, sort.
     auto storageArea = [&](QGroupBox*& frame, int frameNumber, QLabel*& caption, int labelNumber,
-                           morvane::ListBox*& list, int listNumber, morvane::Storage& storage,
+                           ListBox*& list, int listNumber, Storage& storage,
                            int moveButton, int takeOutButton, int sortButton) {
         frame = named(new QGroupBox(central), QStringLiteral("Frame%1").arg(frameNumber));
         caption = plainLabel(QStringLiteral("Label%1").arg(labelNumber), frame);
-        list = named(new morvane::ListBox(frame), QStringLiteral("List%1").arg(listNumber));
+        list = named(new ListBox(frame), QStringLiteral("List%1").arg(listNumber));
         list->setModel(&storage);
-        list->setItemDelegate(new morvane::StorageLineDelegate(list));
+        list->setItemDelegate(new StorageLineDelegate(list));
         auto* layout = new QVBoxLayout(frame);
         layout->addWidget(caption);
         layout->addWidget(list, 1);

@@ -1,6 +1,7 @@
 // The main window's handlers for the current character's storages.
 #include "ui/main/Form1.h"
 
+#include "model/DetailText.h"
 #include "model/StorageFiles.h"
 #include "ui/ListBox.h"
 #include "ui/Message.h"
@@ -110,8 +111,7 @@ void Form1::storageList_Click(const Storage& storage, const QModelIndex& current
     clearDetailPanel();
     if (!current.isValid())
         return;
-    const QStringList parts = storage.detail(current.row()).split(QStringLiteral("<br>"), Qt::KeepEmptyParts,
-                                                                  Qt::CaseInsensitive);
+    const QStringList parts = detailDisplayLines(storage.detail(current.row()));
     QLabel* const labels[] = {Label1, Label4, Label5, Label6};
     for (int k = 0; k < 4 && k < parts.size(); ++k)
         labels[k]->setText(parts.at(k));

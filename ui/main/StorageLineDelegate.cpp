@@ -1,5 +1,7 @@
 #include "ui/main/StorageLineDelegate.h"
 
+#include "model/StorageLine.h"
+
 #include <QApplication>
 #include <QPainter>
 
@@ -16,30 +18,24 @@ void StorageLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    const QString line = opt.text;
+    const StorageLineParts parts = splitStorageLine(opt.text);
     opt.text.clear();
     const QWidget* widget = opt.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
     const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
-    const qsizetype firstTab = line.indexOf(u'\t');
-    const QString name = firstTab < 0 ? line : line.first(firstTab);
-    qsizetype countStart = firstTab;
-    while (countStart >= 0 && countStart < line.size() && line.at(countStart) == u'\t')
-        ++countStart;
-    const QString count = firstTab < 0 ? QString() : line.sliced(countStart);
 
     const QPalette::ColorRole role = (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText
                                                                           : QPalette::Text;
-    const int nameWidth = opt.fontMetrics.horizontalAdvance(name);
+    const int nameWidth = opt.fontMetrics.horizontalAdvance(parts.name);
     const int gap = opt.fontMetrics.averageCharWidth() * 2;
     const int countX = qMax(countColumn(opt.fontMetrics), nameWidth + gap);
     const int align = Qt::AlignLeft | Qt::AlignVCenter;
-    style->drawItemText(painter, textRect, align, opt.palette, true, name, role);
-    if (firstTab >= 0)
+    style->drawItemText(painter, textRect, align, opt.palette, true, parts.name, role);
+    if (parts.hasCount)
         style->drawItemText(painter, textRect.adjusted(countX, 0, 0, 0), align, opt.palette,
-                            true, count, role);
+                            true, parts.count, role);
 }
 
 QSize StorageLineDelegate::sizeHint(const QStyleOptionViewItem& option,
