@@ -6,6 +6,7 @@
 #include "model/StorageFiles.h"
 #include "model/StorageSort.h"
 #include "model/WildcardPattern.h"
+#include "tests/StorageContents.h"
 #include "ui/main/Form1.h"
 
 #include <QApplication>
@@ -151,8 +152,8 @@ void BM_SaveAndReloadAgainstFileCopy(benchmark::State& state)
     const morvane::DataFolder folder(saved.path());
     morvane::Storage mog;
     morvane::Storage bag;
-    if (!mog.replace(bench::storageLines(0), bench::storageDetails(0))
-        || !bag.replace(bench::storageLines(7), bench::storageDetails(7)))
+    if (!fillStorage(mog, bench::storageLines(0), bench::storageDetails(0))
+        || !fillStorage(bag, bench::storageLines(7), bench::storageDetails(7)))
         state.SkipWithError("benchmark storages cannot be encoded");
     const bench::SampleDataFolder copied(true);
     const QStringList names{"クロmog.dat", "クロbag.dat", "クロmoginfo.dat", "クロbaginfo.dat"};

@@ -122,11 +122,4 @@ void EncodedLines::reorder(const std::vector<int>& order)
     forgetDecodedTexts();
 }
 
-void EncodedLines::clear()
-{
-    m_buffer.clear();
-    m_spans.clear();
-    forgetDecodedTexts();
-}
-
 } // namespace morvane

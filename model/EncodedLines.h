@@ -42,7 +42,6 @@ public:
     void padTo(int size);
     // Line k becomes the line that was at order[k].
     void reorder(const std::vector<int>& order);
-    void clear();
 
 private:
     struct Span {

@@ -1,5 +1,7 @@
 #include "model/StartUpFiles.h"
 
+#include "model/RegisteredItems.h"
+
 namespace morvane {
 
 StartUpFiles readStartUpFiles(const DataFolder& folder)
@@ -7,8 +9,7 @@ StartUpFiles readStartUpFiles(const DataFolder& folder)
     StartUpFiles files(folder);
     files.seedCatalogue = files.catalogue.loadFile(
         folder.filePath(QString::fromLatin1(DataFolder::kSeedCatalogue)), kSeedNullStackSize);
-    files.registeredItems = files.catalogue.loadFile(
-        folder.filePath(QString::fromLatin1(DataFolder::kRegisteredItems)), kRegisteredNullStackSize);
+    files.registeredItems = RegisteredItems(folder).loadInto(files.catalogue);
     files.rosterFile = files.roster.load();
     if (!files.roster.names().isEmpty())
         files.firstCharacterStorages = readStorageFiles(folder, files.roster.names().first());

@@ -14,15 +14,6 @@ QString Storage::detail(int position) const
     return position < m_details.size() ? m_details.text(position) : QString();
 }
 
-QStringList Storage::detailsInUse() const
-{
-    QStringList details;
-    details.reserve(lineCount());
-    for (int k = 0; k < lineCount(); ++k)
-        details.append(detail(k));
-    return details;
-}
-
 QString Storage::countCaption() const
 {
     return QString::number(lineCount()) + QStringLiteral("個、入っています");
@@ -43,22 +34,6 @@ void Storage::load(EncodedLines lines, EncodedLines details)
     m_lines = std::move(lines);
     m_details = std::move(details);
     endResetModel();
-}
-
-bool Storage::replace(const QStringList& lines, const QStringList& details)
-{
-    EncodedLines encodedLines;
-    EncodedLines encodedDetails;
-    for (const auto& [texts, encoded] : {std::pair{&lines, &encodedLines}, std::pair{&details, &encodedDetails}}) {
-        for (const QString& text : *texts) {
-            const std::optional<QByteArray> bytes = cp932::encode(text);
-            if (!bytes)
-                return false;
-            encoded->append(*bytes);
-        }
-    }
-    load(std::move(encodedLines), std::move(encodedDetails));
-    return true;
 }
 
 void Storage::clear()

@@ -28,7 +28,6 @@ public:
     QString line(int position) const { return m_lines.text(position); }
     QString detail(int position) const;
     QStringList lines() const { return m_lines.texts(lineCount()); }
-    QStringList detailsInUse() const;
     QString countCaption() const;
 
     // The two files' contents as saving writes them.
@@ -37,8 +36,6 @@ public:
 
     // Replaces everything with what the files hold; at most kCapacity of each.
     void load(EncodedLines lines, EncodedLines details);
-    // Nothing changes when a text holds a character code page 932 cannot hold.
-    bool replace(const QStringList& lines, const QStringList& details);
     void clear();
     AppendResult append(const QString& line, const QString& detail);
     // Appends line `position` of another storage with its detail, unchanged.

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <algorithm>
 #include <array>
 
 namespace morvane {
@@ -36,6 +37,13 @@ using ConstStorageSet = std::array<const Storage*, kStorageKindCount>;
 constexpr int indexOf(StorageKind kind)
 {
     return int(kind);
+}
+
+inline ConstStorageSet asConst(const StorageSet& storages)
+{
+    ConstStorageSet set{};
+    std::copy(storages.begin(), storages.end(), set.begin());
+    return set;
 }
 
 } // namespace morvane

@@ -129,11 +129,6 @@ FileResult writeTextFile(const QString& path, const QStringList& lines)
     QByteArray bytes;
     if (!encodeLines(lines, &bytes))
         return FileResult::failure(path, unencodableTextReason());
-    return writeFileBytes(path, bytes);
-}
-
-FileResult writeFileBytes(const QString& path, const QByteArray& bytes)
-{
     const QFileInfo info(path);
     FileTransaction transaction(info.absolutePath());
     transaction.replace(info.fileName(), bytes);

@@ -31,10 +31,9 @@ FileContents readFileBytes(const QString& path);
 // the file. `more` tells whether the file goes on.
 FileContents readLeadingLines(const QString& path, int maxLines, bool* more);
 FileLines readTextFile(const QString& path);
-// Replaces the whole file, or leaves it as it was.
+// Replaces the whole file, or leaves it as it was, whenever the program may
+// be stopped.
 FileResult writeTextFile(const QString& path, const QStringList& lines);
-// Replaces the whole file with bytes already in code page 932.
-FileResult writeFileBytes(const QString& path, const QByteArray& bytes);
 // Adds one line at the end in a single write, creating the file when missing
 // and first ending a last line that has no line end. A failed write is cut
 // back, so the file never ends in half a line.

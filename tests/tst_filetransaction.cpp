@@ -1,4 +1,5 @@
 #include "FileBytes.h"
+#include "StorageContents.h"
 
 #include "model/FileTransaction.h"
 #include "model/Storage.h"
@@ -57,7 +58,7 @@ private slots:
         QTemporaryDir dir;
         const DataFolder folder(dir.path());
         Storage mog, bag;
-        QVERIFY(mog.replace({"old\t\t1"}, {"Old"}));
+        QVERIFY(fillStorage(mog, {"old\t\t1"}, {"Old"}));
         QVERIFY(saveStorages(folder, "Kuro", {&mog, &bag}).ok());
         const QList<QByteArray> before = characterFiles(dir, "Kuro");
 

@@ -1,4 +1,5 @@
 #include "FileBytes.h"
+#include "StorageContents.h"
 
 #include "model/Storage.h"
 #include "model/StorageFiles.h"
@@ -23,10 +24,10 @@ private slots:
         QVERIFY(writeBytes(dir.filePath(" クロ moginfo.dat"), "A\r\n"));
         QVERIFY(writeBytes(dir.filePath(" クロ baginfo.dat"), "stale\r\n"));
         Storage mog, bag;
-        QVERIFY(mog.replace({"1", "2", "3"}, {"D1", "D2", "D3"}));
+        QVERIFY(fillStorage(mog, {"1", "2", "3"}, {"D1", "D2", "D3"}));
         QVERIFY(loadStorages(folder, name, {&mog, &bag}).unreadableFiles.isEmpty());
         // Lines the detail file does not reach get empty details, not the old ones.
-        QCOMPARE(mog.detailsInUse(), (QStringList{"A", "", ""}));
+        QCOMPARE(storedDetails(mog), (QStringList{"A", "", ""}));
         QCOMPARE(mog.append(QStringLiteral("炎の塊\t\t12"), QStringLiteral("Lv1～ 戦")), Storage::AppendResult::Added);
 
         QVERIFY(saveStorages(folder, name, {&mog, &bag}).ok());
@@ -36,7 +37,7 @@ private slots:
         QCOMPARE(readBytes(dir.filePath(" クロ bag.dat")) + readBytes(dir.filePath(" クロ baginfo.dat")), QByteArray());
         Storage mog2, bag2;
         QVERIFY(loadStorages(folder, name, {&mog2, &bag2}).unreadableFiles.isEmpty());
-        QCOMPARE(mog2.lines() + mog2.detailsInUse(), mog.lines() + mog.detailsInUse());
+        QCOMPARE(mog2.lines() + storedDetails(mog2), mog.lines() + storedDetails(mog));
     }
 
     void capacity()
@@ -59,7 +60,7 @@ private slots:
         QVERIFY(writeBytes(dir.filePath("Kuromog.dat"), "outside\r\n"));
         for (const QString name : {"../Kuro", "..\\Kuro", "C:Kuro", "Ku*", "Ku\tro", "Ku\u00e9"}) {
             Storage mog, bag;
-            QVERIFY(mog.replace({"shown before"}, {"D"}));
+            QVERIFY(fillStorage(mog, {"shown before"}, {"D"}));
             QVERIFY2(loadStorages(folder, name, {&mog, &bag}).unusableName, qPrintable(name));
             QVERIFY(mog.lineCount() == 0 && !saveStorages(folder, name, {&mog, &bag}).ok());
         }

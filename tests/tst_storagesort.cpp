@@ -1,3 +1,5 @@
+#include "StorageContents.h"
+
 #include "model/Storage.h"
 #include "model/StorageSort.h"
 
@@ -50,7 +52,7 @@ private slots:
                                                  : QStringLiteral("detail %1").arg(random.bounded(distinctDetails)));
             }
             Storage storage;
-            QVERIFY(storage.replace(lines, details));
+            QVERIFY(fillStorage(storage, lines, details));
             sortStorage(storage);
             const SortedLines sorted = sortLines(lines, details);
             // The plain exchange sort: equal lines are never swapped.
@@ -65,7 +67,7 @@ private slots:
             QCOMPARE(sorted.lines, lines);
             QCOMPARE(sorted.details, details);
             QCOMPARE(storage.lines(), lines);
-            QCOMPARE(storage.detailsInUse(), details);
+            QCOMPARE(storedDetails(storage), details);
         }
     }
 };

@@ -61,6 +61,7 @@ Form1::Form1(const QString& dataFolder, QWidget* parent)
     , m_folder(dataFolder)
     , m_catalogueView(m_catalogue)
     , m_roster(m_folder)
+    , m_registeredItems(m_folder)
 {
     // Reading a full data folder takes about as long as building the window,
     // so the two run side by side; start-up then uses what was read. Should
@@ -79,43 +80,49 @@ Form1::~Form1() = default;
 
 void Form1::connectHandlers()
 {
-    connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form1::List1_Click);
-    connect(Command[14], &QPushButton::clicked, this, &Form1::Command14_Click);
+    connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form1::onList1Selected);
+    connect(Command[14], &QPushButton::clicked, this, &Form1::onCommand14Clicked);
     for (const CrystalFilter& filter : kCrystalFilters)
-        connect(Command[filter.button], &QPushButton::clicked, this, [this, filter] { crystalFilter_Click(filter); });
-    connect(Command[23], &QPushButton::clicked, this, &Form1::Command23_Click);
+        connect(Command[filter.button], &QPushButton::clicked, this, [this, filter] { onCrystalFilterClicked(filter); });
+    connect(Command[23], &QPushButton::clicked, this, &Form1::onCommand23Clicked);
 
     const std::pair<int, CountButton> countButtons[] = {
         {7, CountButton::Twelve}, {8, CountButton::NinetyNine}, {9, CountButton::PlusOne},
         {10, CountButton::MinusOne}, {11, CountButton::PlusTen}, {12, CountButton::MinusTen}};
     for (const auto& [n, button] : countButtons)
-        connect(Command[n], &QPushButton::clicked, this, [this, button] { countButton_Click(button); });
-    connect(Command[1], &QPushButton::clicked, this, [this] { putItem(m_mogSafe); });
-    connect(Command[2], &QPushButton::clicked, this, [this] { putItem(m_bag); });
+        connect(Command[n], &QPushButton::clicked, this, [this, button] { onCountButtonClicked(button); });
 
-    connect(Combo2, &QComboBox::currentIndexChanged, this, &Form1::Combo2_Click);
-    connect(Combo2, &QComboBox::activated, this, &Form1::Combo2_Activated);
-    connect(Combo2->lineEdit(), &QLineEdit::textEdited, this, &Form1::Combo2_TextEdited);
+    connect(Combo2, &QComboBox::currentIndexChanged, this, &Form1::onCombo2IndexChanged);
+    connect(Combo2, &QComboBox::activated, this, &Form1::onCombo2Activated);
+    connect(Combo2->lineEdit(), &QLineEdit::textEdited, this, &Form1::onCombo2TextEdited);
     for (QObject* part : {static_cast<QObject*>(Combo2), static_cast<QObject*>(Combo2->lineEdit()),
                           static_cast<QObject*>(Combo2->view()->viewport())})
         part->installEventFilter(this);
-    connect(Command[13], &QPushButton::clicked, this, &Form1::Command13_Click);
+    connect(Command[13], &QPushButton::clicked, this, &Form1::onCommand13Clicked);
 
-    connect(List2->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { storageList_Click(m_mogSafe, current); });
-    connect(List3->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { storageList_Click(m_bag, current); });
-    const QString mogSafeEmpty = QStringLiteral("金庫が空っぽクポ；；");
-    connect(Command[3], &QPushButton::clicked, this,
-            [this, mogSafeEmpty] { takeOut(m_mogSafe, List2, mogSafeEmpty); });
-    connect(Command[4], &QPushButton::clicked, this,
-            [this, mogSafeEmpty] { move(m_mogSafe, List2, m_bag, mogSafeEmpty); });
-    connect(Command[5], &QPushButton::clicked, this,
-            [this] { takeOut(m_bag, List3, QStringLiteral("カバンが空っぽクポ；；")); });
-    connect(Command[6], &QPushButton::clicked, this,
-            [this] { move(m_bag, List3, m_mogSafe, QStringLiteral("かばんが空っぽクポ；；")); });
-    connect(Command[24], &QPushButton::clicked, this, [this] { sortStorage(m_mogSafe); });
-    connect(Command[25], &QPushButton::clicked, this, [this] { sortStorage(m_bag); });
+    for (const StorageArea& area : kStorageAreas) {
+        const StorageKind kind = area.kind;
+        Storage& shown = storage(kind);
+        // The count captions follow every change of a storage, whoever makes
+        // it; all of them are set again, as after every put, take-out or move.
+        connect(&shown, &Storage::rowsInserted, this, &Form1::showCountCaptions);
+        connect(&shown, &Storage::rowsRemoved, this, &Form1::showCountCaptions);
+        connect(&shown, &Storage::modelReset, this, &Form1::showCountCaptions);
+        connect((this->*area.list)->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this, kind](const QModelIndex& current) { onStorageListSelected(kind, current); });
+        connect(Command[area.putButton], &QPushButton::clicked, this, [this, kind] { onPutClicked(kind); });
+        connect(Command[area.takeOutButton], &QPushButton::clicked, this, [this, &area] { onTakeOutClicked(area); });
+        connect(Command[area.moveButton], &QPushButton::clicked, this, [this, &area] { onMoveClicked(area); });
+        connect(Command[area.sortButton], &QPushButton::clicked, this, [&shown] { sortStorage(shown); });
+    }
+}
+
+StorageSet Form1::storages()
+{
+    StorageSet set;
+    for (int k = 0; k < kStorageKindCount; ++k)
+        set[k] = &m_storages[k];
+    return set;
 }
 
 // The order matters: choosing the first character shows its first lines'
@@ -143,7 +150,7 @@ void Form1::startUp(StartUpFiles files)
     Combo2->addItems(m_roster.names());
     if (Combo2->count() > 0)
         Combo2->setCurrentIndex(0);
-    updateCountCaptions();
+    showCountCaptions();
 
     const QString buttonCaptions[] = {
         {}, QStringLiteral("モグ金庫へ"), QStringLiteral("かばんへ"), QStringLiteral("アイテムを消去"),
@@ -204,7 +211,7 @@ void Form1::report(const QString& message)
 
 // ---- Catalogue ----------------------------------------------------------
 
-void Form1::List1_Click(const QModelIndex& current)
+void Form1::onList1Selected(const QModelIndex& current)
 {
     if (!current.isValid())
         return;
@@ -224,7 +231,7 @@ void Form1::selectFirstCatalogueLine()
         List1->selectRow(0);
 }
 
-void Form1::Command14_Click()
+void Form1::onCommand14Clicked()
 {
     const WildcardPattern pattern(QStringLiteral("*") + Text1->text() + QStringLiteral("*"));
     m_catalogueView.rebuild([&pattern](const QString& name) { return pattern.matches(name); });
@@ -234,13 +241,13 @@ void Form1::Command14_Click()
         showMessage(this, QStringLiteral("該当するアイテムはありません"));
 }
 
-void Form1::crystalFilter_Click(const CrystalFilter& filter)
+void Form1::onCrystalFilterClicked(const CrystalFilter& filter)
 {
     m_catalogueView.rebuild([&filter](const QString& name) { return keepsName(filter, name); });
     selectFirstCatalogueLine();
 }
 
-void Form1::Command23_Click()
+void Form1::onCommand23Clicked()
 {
     m_catalogueView.showAll();
     selectFirstCatalogueLine();
@@ -248,17 +255,18 @@ void Form1::Command23_Click()
 
 // ---- Count selector and putting away --------------------------------------
 
-void Form1::countButton_Click(CountButton button)
+void Form1::onCountButtonClicked(CountButton button)
 {
     Combo1->setCurrentIndex(countIndexAfter(button, Combo1->currentIndex()));
 }
 
-void Form1::putItem(Storage& storage)
+void Form1::onPutClicked(StorageKind kind)
 {
+    Storage& destination = storage(kind);
     const int line = List1->selectedRow();
     if (line < 0)
         return;
-    if (storage.isFull()) {
+    if (destination.isFull()) {
         showMessage(this, messages::storageFull());
         return;
     }
@@ -267,8 +275,7 @@ void Form1::putItem(Storage& storage)
     if (putsSingleItem(stackSize))
         Combo1->setCurrentIndex(0);
     const Storage::AppendResult added =
-        storage.append(storageLine(m_catalogueView.lineText(line), count), m_catalogueView.viewDetail(line));
+        destination.append(storageLine(m_catalogueView.lineText(line), count), m_catalogueView.viewDetail(line));
     if (added == Storage::AppendResult::NotStorable)
         showMessage(this, QStringLiteral("このアイテムはShift-JISで表せない文字を含むため、入れられません。"));
-    updateCountCaptions();
 }

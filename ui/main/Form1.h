@@ -4,14 +4,18 @@
 #include "model/CharacterRoster.h"
 #include "model/DataFolder.h"
 #include "model/ItemCatalogue.h"
+#include "model/RegisteredItems.h"
 #include "model/StackCount.h"
 #include "model/StartUpFiles.h"
 #include "model/Storage.h"
+#include "model/StorageKinds.h"
 #include "ui/character_dialog/CharacterRegistrar.h"
 #include "ui/item_dialog/ItemRegistrar.h"
 
 #include <QMainWindow>
 #include <QPointer>
+
+#include <array>
 
 class QComboBox;
 class QGroupBox;
@@ -50,36 +54,57 @@ private:
     void reportStartUpProblems();
     void report(const QString& message);
 
+    // The controls of one storage kind's area, and what its buttons say
+    // when nothing is selected.
+    struct StorageArea {
+        StorageKind kind;
+        StorageKind moveTo;
+        int number; // of the frame, count label and list: Frame2, Label2, List2
+        QGroupBox* Form1::*frame;
+        QLabel* Form1::*countLabel;
+        ListBox* Form1::*list;
+        int putButton;
+        int moveButton;
+        int takeOutButton;
+        int sortButton;
+        QStringView takeOutEmpty;
+        QStringView moveEmpty;
+    };
+    static const std::array<StorageArea, kStorageKindCount> kStorageAreas;
+
+    Storage& storage(StorageKind kind) { return m_storages[indexOf(kind)]; }
+    ListBox* list(StorageKind kind) const { return this->*kStorageAreas[indexOf(kind)].list; }
+    StorageSet storages();
+
     // Catalogue
-    void List1_Click(const QModelIndex& current);
-    void Command14_Click();
-    void crystalFilter_Click(const CrystalFilter& filter);
-    void Command23_Click();
+    void onList1Selected(const QModelIndex& current);
+    void onCommand14Clicked();
+    void onCrystalFilterClicked(const CrystalFilter& filter);
+    void onCommand23Clicked();
     void selectFirstCatalogueLine();
 
     // Count selector and putting away
-    void countButton_Click(CountButton button);
-    void putItem(Storage& storage);
+    void onCountButtonClicked(CountButton button);
+    void onPutClicked(StorageKind kind);
 
     // Storages
-    void Combo2_Click(int index);
-    void Combo2_Activated(int index);
-    void Combo2_TextEdited();
-    void loadStorages(const QString& character);
-    void Command13_Click();
-    void storageList_Click(const Storage& storage, const QModelIndex& current);
-    void takeOut(Storage& source, ListBox* list, const QString& emptyMessage);
-    void move(Storage& source, ListBox* sourceList, Storage& destination,
-              const QString& emptyMessage);
+    void onCombo2IndexChanged(int index);
+    void onCombo2Activated(int index);
+    void onCombo2TextEdited();
+    void chooseCharacter(const QString& character);
+    void onCommand13Clicked();
+    void onStorageListSelected(StorageKind kind, const QModelIndex& current);
+    void onTakeOutClicked(const StorageArea& area);
+    void onMoveClicked(const StorageArea& area);
     void selectLastStoredLines();
-    void updateCountCaptions();
+    void showCountCaptions();
     void clearDetailPanel();
 
     // Menu
-    void itemadd_Click();
-    void addc_Click();
-    void clec_Click();
-    void end_Click();
+    void onItemaddTriggered();
+    void onAddcTriggered();
+    void onClecTriggered();
+    void onEndTriggered();
     void selectLastCharacter();
 
     int catalogueLineCount() const override;
@@ -90,8 +115,8 @@ private:
     ItemCatalogue m_catalogue;
     CatalogueView m_catalogueView;
     CharacterRoster m_roster;
-    Storage m_mogSafe;
-    Storage m_bag;
+    RegisteredItems m_registeredItems;
+    std::array<Storage, kStorageKindCount> m_storages;
     QString m_currentCharacter;
     bool m_hasCurrentCharacter = false;
     bool m_indexChangedByChoice = false;

@@ -106,23 +106,22 @@ void Form1::buildWindow()
     middle->addStretch(1);
     middle->addWidget(Image1, 0, Qt::AlignHCenter);
 
-    // Storage areas: count caption, list, move, take out, sort.
-    auto storageArea = [&](QGroupBox*& frame, int frameNumber, QLabel*& caption, int labelNumber,
-                           ListBox*& list, int listNumber, Storage& storage,
-                           int moveButton, int takeOutButton, int sortButton) {
-        frame = named(new QGroupBox(central), QStringLiteral("Frame%1").arg(frameNumber));
-        caption = plainLabel(QStringLiteral("Label%1").arg(labelNumber), frame);
-        list = named(new ListBox(frame), QStringLiteral("List%1").arg(listNumber));
-        list->setModel(&storage);
+    // Storage areas side by side: count caption, list, move, take out, sort.
+    auto* storages = new QHBoxLayout;
+    for (const StorageArea& area : kStorageAreas) {
+        const QString number = QString::number(area.number);
+        QGroupBox* frame = this->*area.frame = named(new QGroupBox(central), QStringLiteral("Frame") + number);
+        QLabel* caption = this->*area.countLabel = plainLabel(QStringLiteral("Label") + number, frame);
+        ListBox* list = this->*area.list = named(new ListBox(frame), QStringLiteral("List") + number);
+        list->setModel(&storage(area.kind));
         list->setItemDelegate(new StorageLineDelegate(list));
         auto* layout = new QVBoxLayout(frame);
         layout->addWidget(caption);
         layout->addWidget(list, 1);
-        for (int n : {moveButton, takeOutButton, sortButton})
+        for (int n : {area.moveButton, area.takeOutButton, area.sortButton})
             layout->addWidget(Command[n]);
-    };
-    storageArea(Frame2, 2, Label2, 2, List2, 2, m_mogSafe, 4, 3, 24);
-    storageArea(Frame3, 3, Label3, 3, List3, 3, m_bag, 6, 5, 25);
+        storages->addWidget(frame, 1);
+    }
 
     Frame7 = named(new QGroupBox(central), QStringLiteral("Frame7"));
     auto* detailLayout = new QVBoxLayout(Frame7);
@@ -138,9 +137,6 @@ void Form1::buildWindow()
         detailLayout->addWidget(label);
     }
 
-    auto* storages = new QHBoxLayout;
-    storages->addWidget(Frame2, 1);
-    storages->addWidget(Frame3, 1);
     auto* right = new QVBoxLayout;
     right->addLayout(storages, 1);
     right->addWidget(Frame7);
@@ -171,8 +167,8 @@ void Form1::buildMenu()
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
     };
-    addCommand("itemadd", QStringLiteral("アイテムリスト追加"), &Form1::itemadd_Click);
-    addCommand("addc", QStringLiteral("キャラクター追加"), &Form1::addc_Click);
-    addCommand("clec", QStringLiteral("キャラクター削除"), &Form1::clec_Click);
-    addCommand("end", QStringLiteral("終了"), &Form1::end_Click);
+    addCommand("itemadd", QStringLiteral("アイテムリスト追加"), &Form1::onItemaddTriggered);
+    addCommand("addc", QStringLiteral("キャラクター追加"), &Form1::onAddcTriggered);
+    addCommand("clec", QStringLiteral("キャラクター削除"), &Form1::onClecTriggered);
+    addCommand("end", QStringLiteral("終了"), &Form1::onEndTriggered);
 }

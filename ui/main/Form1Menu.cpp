@@ -26,19 +26,21 @@ static void showDialog(QPointer<Dialog>& dialog, Registrar& registrar, QWidget* 
     dialog->activateWindow();
 }
 
-void Form1::itemadd_Click()
+void Form1::onItemaddTriggered()
 {
     showDialog(m_form3, static_cast<ItemRegistrar&>(*this), this);
 }
 
-void Form1::addc_Click()
+void Form1::onAddcTriggered()
 {
     showDialog(m_form2, static_cast<CharacterRegistrar&>(*this), this);
 }
 
-void Form1::clec_Click()
+void Form1::onClecTriggered()
 {
     const int chosen = Combo2->currentIndex();
+    // With nobody chosen the roster is still rewritten and the last
+    // character chosen: the command always ends with a current character.
     if (chosen < 0)
         showMessage(this, messages::nobody());
     const FileResult written = m_roster.removeAt(chosen);
@@ -64,14 +66,13 @@ void Form1::selectLastCharacter()
     // Nobody is left: the deleted character's lines are not kept on screen.
     m_hasCurrentCharacter = false;
     m_currentCharacter.clear();
-    m_mogSafe.clear();
-    m_bag.clear();
+    for (Storage& storage : m_storages)
+        storage.clear();
     Combo2->setCurrentIndex(-1);
     clearDetailPanel();
-    updateCountCaptions();
 }
 
-void Form1::end_Click()
+void Form1::onEndTriggered()
 {
     QApplication::closeAllWindows();
     QCoreApplication::quit();
@@ -93,8 +94,7 @@ bool Form1::registerItem(const ItemRecord& record)
     }
     // The file comes first: a registration that cannot be written is not
     // shown either, so the list always matches what the next start-up loads.
-    const FileResult written = appendTextLine(
-        m_folder.filePath(QString::fromLatin1(DataFolder::kRegisteredItems)), record.line());
+    const FileResult written = m_registeredItems.append(record);
     if (!written.ok()) {
         showMessage(this, messages::failedWrite(QStringLiteral("アイテムを登録できませんでした。"), written));
         return false;

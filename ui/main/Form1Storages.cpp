@@ -15,14 +15,21 @@
 
 using namespace morvane;
 
-void Form1::Combo2_Click(int index)
+const std::array<Form1::StorageArea, kStorageKindCount> Form1::kStorageAreas{{
+    {StorageKind::MogSafe, StorageKind::Bag, 2, &Form1::Frame2, &Form1::Label2, &Form1::List2,
+     1, 4, 3, 24, u"金庫が空っぽクポ；；", u"金庫が空っぽクポ；；"},
+    {StorageKind::Bag, StorageKind::MogSafe, 3, &Form1::Frame3, &Form1::Label3, &Form1::List3,
+     2, 6, 5, 25, u"カバンが空っぽクポ；；", u"かばんが空っぽクポ；；"},
+}};
+
+void Form1::onCombo2IndexChanged(int index)
 {
     m_indexChangedByChoice = index >= 0;
     if (index >= 0)
-        loadStorages(Combo2->itemText(index));
+        chooseCharacter(Combo2->itemText(index));
 }
 
-void Form1::Combo2_Activated(int index)
+void Form1::onCombo2Activated(int index)
 {
     // A player's choice of another entry has already loaded through the
     // index change; choosing the entry already chosen reloads it, which
@@ -32,7 +39,7 @@ void Form1::Combo2_Activated(int index)
         return;
     }
     if (index >= 0)
-        loadStorages(Combo2->itemText(index));
+        chooseCharacter(Combo2->itemText(index));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -51,7 +58,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::Combo2_TextEdited()
+void Form1::onCombo2TextEdited()
 {
     if (Combo2->currentIndex() < 0)
         return;
@@ -64,20 +71,18 @@ void Form1::Combo2_TextEdited()
     edit->setCursorPosition(cursor);
 }
 
-void Form1::loadStorages(const QString& character)
+void Form1::chooseCharacter(const QString& character)
 {
     StorageFileContents files = m_storagesReadAtStartUp && m_storagesReadAtStartUp->character == character
                                     ? std::move(*m_storagesReadAtStartUp)
                                     : readStorageFiles(m_folder, character);
     m_storagesReadAtStartUp.reset();
-    const StorageLoadReport loaded = putInStorages(std::move(files), {&m_mogSafe, &m_bag});
+    const StorageLoadReport loaded = putInStorages(std::move(files), storages());
     m_currentCharacter = character;
     m_hasCurrentCharacter = true;
-    if (m_mogSafe.lineCount() > 0)
-        List2->selectRow(0);
-    if (m_bag.lineCount() > 0)
-        List3->selectRow(0);
-    updateCountCaptions();
+    for (const StorageArea& area : kStorageAreas)
+        if (storage(area.kind).lineCount() > 0)
+            list(area.kind)->selectRow(0);
 
     QStringList problems;
     if (loaded.recovery == FileTransaction::Recovery::Finished)
@@ -95,69 +100,70 @@ void Form1::loadStorages(const QString& character)
         report(problems.join(u'\n'));
 }
 
-void Form1::Command13_Click()
+void Form1::onCommand13Clicked()
 {
     if (!m_hasCurrentCharacter) {
         showMessage(this, messages::nobody());
         return;
     }
-    const FileResult saved = saveStorages(m_folder, m_currentCharacter, {&m_mogSafe, &m_bag});
+    const FileResult saved = saveStorages(m_folder, m_currentCharacter, asConst(storages()));
     if (!saved.ok())
         showMessage(this, messages::failedWrite(QStringLiteral("保存できませんでした。"), saved));
 }
 
-void Form1::storageList_Click(const Storage& storage, const QModelIndex& current)
+void Form1::onStorageListSelected(StorageKind kind, const QModelIndex& current)
 {
     clearDetailPanel();
     if (!current.isValid())
         return;
-    const QStringList parts = detailDisplayLines(storage.detail(current.row()));
+    const QStringList parts = detailDisplayLines(storage(kind).detail(current.row()));
     QLabel* const labels[] = {Label1, Label4, Label5, Label6};
     for (int k = 0; k < 4 && k < parts.size(); ++k)
         labels[k]->setText(parts.at(k));
 }
 
-void Form1::takeOut(Storage& source, ListBox* list, const QString& emptyMessage)
+void Form1::onTakeOutClicked(const StorageArea& area)
 {
-    const int line = list->selectedRow();
-    if (line < 0) {
-        showMessage(this, emptyMessage);
-    } else {
-        // Taking the selection away first keeps the list from moving it to a
-        // neighbouring line (and showing that line's details) on its own.
-        list->selectRow(-1);
-        source.removeAt(line);
-        selectLastStoredLines();
-    }
-    updateCountCaptions();
-}
-
-void Form1::move(Storage& source, ListBox* sourceList, Storage& destination, const QString& emptyMessage)
-{
+    ListBox* sourceList = list(area.kind);
     const int line = sourceList->selectedRow();
     if (line < 0) {
-        showMessage(this, emptyMessage);
+        showMessage(this, area.takeOutEmpty.toString());
+        return;
+    }
+    // Taking the selection away first keeps the list from moving it to a
+    // neighbouring line (and showing that line's details) on its own.
+    sourceList->selectRow(-1);
+    storage(area.kind).removeAt(line);
+    selectLastStoredLines();
+}
+
+void Form1::onMoveClicked(const StorageArea& area)
+{
+    ListBox* sourceList = list(area.kind);
+    const int line = sourceList->selectedRow();
+    Storage& destination = storage(area.moveTo);
+    if (line < 0) {
+        showMessage(this, area.moveEmpty.toString());
     } else if (destination.isFull()) {
         showMessage(this, messages::storageFull());
     } else {
-        destination.appendFrom(source, line);
+        destination.appendFrom(storage(area.kind), line);
         sourceList->selectRow(-1);
-        source.removeAt(line);
+        storage(area.kind).removeAt(line);
         selectLastStoredLines();
     }
-    updateCountCaptions();
 }
 
 void Form1::selectLastStoredLines()
 {
-    List2->selectRow(m_mogSafe.lineCount() - 1);
-    List3->selectRow(m_bag.lineCount() - 1);
+    for (const StorageArea& area : kStorageAreas)
+        list(area.kind)->selectRow(storage(area.kind).lineCount() - 1);
 }
 
-void Form1::updateCountCaptions()
+void Form1::showCountCaptions()
 {
-    Label2->setText(m_mogSafe.countCaption());
-    Label3->setText(m_bag.countCaption());
+    for (const StorageArea& area : kStorageAreas)
+        (this->*area.countLabel)->setText(storage(area.kind).countCaption());
 }
 
 void Form1::clearDetailPanel()

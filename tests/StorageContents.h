@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/CodePage932.h"
+#include "model/EncodedLines.h"
+#include "model/Storage.h"
+
+#include <QStringList>
+
+// A storage's contents as texts, to fill one and read it back in tests and
+// benchmarks. False when a text cannot be stored; the storage is then untouched.
+inline bool fillStorage(morvane::Storage& storage, const QStringList& lines, const QStringList& details)
+{
+    morvane::EncodedLines encodedLines;
+    morvane::EncodedLines encodedDetails;
+    for (const auto& [texts, encoded] : {std::pair{&lines, &encodedLines}, std::pair{&details, &encodedDetails}}) {
+        for (const QString& text : *texts) {
+            const std::optional<QByteArray> bytes = morvane::cp932::encode(text);
+            if (!bytes)
+                return false;
+            encoded->append(*bytes);
+        }
+    }
+    storage.load(std::move(encodedLines), std::move(encodedDetails));
+    return true;
+}
+
+// The details of the lines, as saving writes them.
+inline QStringList storedDetails(const morvane::Storage& storage)
+{
+    QStringList details;
+    for (int k = 0; k < storage.lineCount(); ++k)
+        details << storage.detail(k);
+    return details;
+}
