@@ -9,6 +9,8 @@ set(installed_dlls $<TARGET_FILE_NAME:Qt6::Core> $<TARGET_FILE_NAME:Qt6::Gui> $<
     styles/$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>)
 
 set(mingw_dlls)
+# Where the build's executables find these DLLs (tests run under Wine).
+set(MORVANE_WINDOWS_DLL_DIRS $<TARGET_FILE_DIR:Qt6::Core>)
 foreach(dll IN ITEMS libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                     OUTPUT_VARIABLE dll_path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
@@ -17,6 +19,8 @@ foreach(dll IN ITEMS libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
     endif()
     list(APPEND mingw_dlls ${dll_path})
     list(APPEND installed_dlls ${dll})
+    get_filename_component(dll_dir ${dll_path} DIRECTORY)
+    list(APPEND MORVANE_WINDOWS_DLL_DIRS ${dll_dir})
 endforeach()
 
 install(FILES ${qt_dlls} ${mingw_dlls} DESTINATION .)
