@@ -32,6 +32,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvane"));
     morvane::Form1 window;
+    // Another window already holds the data folder; it has told the player.
+    if (!window.holdsDataFolder())
+        return 1;
     window.show();
     return app.exec();
 }

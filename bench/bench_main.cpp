@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -177,6 +178,60 @@ void BM_SaveAndReloadAgainstFileCopy(benchmark::State& state)
         state.SkipWithError("reload lost lines");
 }
 
+// ---- A huge storage file -----------------------------------------------------
+
+// The resident memory the process has peaked at since the last reset, in MiB;
+// -1 where the system does not tell.
+double peakResidentMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    return -1;
+}
+
+void resetPeakResident()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
+}
+
+// Choosing a character whose list file holds 200 MB of short lines, against
+// reading the file's first 10001 lines with QFile::readLine.
+void BM_HugeStorageFileAgainstReadLine(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Hugemog.dat"));
+    {
+        QFile file(path);
+        const QByteArray block = QByteArray("item 12345\t1\r\n").repeated(64 * 1024);
+        if (!file.open(QIODevice::WriteOnly))
+            state.SkipWithError("cannot write the huge file");
+        while (file.size() < 200LL * 1024 * 1024)
+            file.write(block);
+    }
+    const morvane::DataFolder folder(dir.path());
+    resetPeakResident();
+    const double peakBefore = peakResidentMiB();
+    takeTurns(
+        state, [&] { return morvane::readStorageFiles(folder, QStringLiteral("Huge")); },
+        [&] {
+            QFile file(path);
+            std::vector<QByteArray> lines;
+            if (file.open(QIODevice::ReadOnly))
+                while (int(lines.size()) < morvane::Storage::kCapacity && !file.atEnd())
+                    lines.push_back(file.readLine());
+            return lines;
+        });
+    state.counters["peak_rss_growth_mb"] = peakResidentMiB() - peakBefore;
+    if (morvane::readStorageFiles(folder, QStringLiteral("Huge")).report.truncatedFiles.size() != 1)
+        state.SkipWithError("the file was not reported as cut short");
+}
+
 // ---- Sort -----------------------------------------------------------------
 
 // Many equal lines; details either follow the line or differ among equals.
@@ -227,6 +282,7 @@ void BM_SortDifferingDetailsAgainstExchangeSort(benchmark::State& state)
 BENCHMARK(BM_StartUpFullAgainstEmpty)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(4.0);
 BENCHMARK(BM_SearchAgainstFindScan)->Unit(benchmark::kMicrosecond)->UseManualTime();
 BENCHMARK(BM_SaveAndReloadAgainstFileCopy)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_HugeStorageFileAgainstReadLine)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_SortEqualDetailsAgainstStableSort)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_SortDifferingDetailsAgainstExchangeSort)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(2);
 
@@ -253,6 +309,7 @@ public:
             {"BM_StartUpFullAgainstEmpty", "start-up at full capacity / empty start-up", "<= 1.5"},
             {"BM_SearchAgainstFindScan", "search and view rebuild / std::string::find scan", "< 3"},
             {"BM_SaveAndReloadAgainstFileCopy", "save and reload / QFile byte copy", "< 3"},
+            {"BM_HugeStorageFileAgainstReadLine", "200 MB storage file / readLine of 10001 lines", "<= 2"},
             {"BM_SortEqualDetailsAgainstStableSort", "sort, equal details / std::stable_sort", "<= 5"},
             {"BM_SortDifferingDetailsAgainstExchangeSort", "sort, differing details / plain exchange sort",
              "<= 0.2"},

@@ -11,6 +11,7 @@ public:
     static constexpr const char* kSeedCatalogue = "item.20041101.txt";
     static constexpr const char* kRegisteredItems = "item.dat";
     static constexpr const char* kRoster = "cname.dat";
+    static constexpr const char* kLock = "morvane.lock";
 
     explicit DataFolder(QString path);
     static DataFolder besideExecutable();

@@ -1,16 +1,13 @@
 #include "model/FileTransaction.h"
 
 #include "model/FileFailure.h"
-#include "model/FolderSync.h"
+#include "model/PlatformFiles.h"
 #include "model/WriteFaults.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#include <filesystem>
-#include <system_error>
 
 namespace morvane {
 namespace {
@@ -22,25 +19,6 @@ const QString kTemporarySuffix = QStringLiteral(".tmp");
 QString temporaryName(std::size_t index)
 {
     return kTemporaryPrefix + QString::number(index) + kTemporarySuffix;
-}
-
-std::filesystem::path fileSystemPath(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
-
-// Replaces `to` with `from` in one step (rename over an existing file).
-bool replaceFile(const QString& from, const QString& to, QString* reason)
-{
-    std::error_code error;
-    std::filesystem::rename(fileSystemPath(from), fileSystemPath(to), error);
-    if (error && reason)
-        *reason = QString::fromLocal8Bit(error.message());
-    return !error;
 }
 
 FileResult writeWholeFile(const QString& path, const QByteArray& bytes)

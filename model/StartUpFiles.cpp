@@ -7,6 +7,7 @@ namespace morvane {
 StartUpFiles readStartUpFiles(const DataFolder& folder)
 {
     StartUpFiles files(folder);
+    files.recovery = FileTransaction::recover(folder.path());
     files.seedCatalogue = files.catalogue.loadFile(
         folder.filePath(QString::fromLatin1(DataFolder::kSeedCatalogue)), kSeedNullStackSize);
     files.registeredItems = RegisteredItems(folder).loadInto(files.catalogue);

@@ -18,6 +18,8 @@ struct StartUpFiles {
     {
     }
 
+    // A save interrupted in the last run, finished or undone before reading.
+    FileTransaction::Recovery recovery = FileTransaction::Recovery::Nothing;
     ItemCatalogue catalogue; // the seed catalogue, then item.dat
     CatalogueFileReport seedCatalogue;
     CatalogueFileReport registeredItems;

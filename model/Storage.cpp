@@ -3,6 +3,18 @@
 #include "model/CodePage932.h"
 
 namespace morvane {
+namespace {
+
+// A line break inside a line would make two lines of it when its file is
+// read again, and move every detail after it to the wrong line.
+std::optional<QByteArray> encodeLine(const QString& text)
+{
+    if (text.contains(u'\r') || text.contains(u'\n'))
+        return std::nullopt;
+    return cp932::encode(text);
+}
+
+} // namespace
 
 Storage::Storage(QObject* parent)
     : QAbstractListModel(parent)
@@ -45,8 +57,8 @@ Storage::AppendResult Storage::append(const QString& line, const QString& detail
 {
     if (isFull())
         return AppendResult::Full;
-    const std::optional<QByteArray> lineBytes = cp932::encode(line);
-    const std::optional<QByteArray> detailBytes = cp932::encode(detail);
+    const std::optional<QByteArray> lineBytes = encodeLine(line);
+    const std::optional<QByteArray> detailBytes = encodeLine(detail);
     if (!lineBytes || !detailBytes)
         return AppendResult::NotStorable;
     const int row = lineCount();

@@ -29,12 +29,15 @@ WildcardPattern::WildcardPattern(const QString& pattern)
     }
     const qsizetype n = m_tokens.size();
     if (n >= 2 && m_tokens.first().kind == Token::Kind::AnyRun && m_tokens.last().kind == Token::Kind::AnyRun) {
+        // Only where every character is one UTF-16 unit does a substring
+        // test of units find exactly the matches of whole characters: a
+        // surrogate in the text would otherwise match half of a pair.
         QString infix;
         for (qsizetype t = 1; t + 1 < n; ++t) {
-            if (m_tokens.at(t).kind != Token::Kind::Literal)
+            const Token& token = m_tokens.at(t);
+            if (token.kind != Token::Kind::Literal || token.literal > 0xFFFF || QChar::isSurrogate(token.literal))
                 return;
-            const char32_t c = m_tokens.at(t).literal;
-            infix += QString::fromUcs4(&c, 1);
+            infix += QChar(char16_t(token.literal));
         }
         m_infix = infix;
     }

@@ -29,7 +29,7 @@ private:
         Kind kind;
         char32_t literal = 0;
         bool negated = false;
-        QList<Range> ranges;
+        QList<Range> ranges = {};
     };
 
     bool compile(const QString& pattern);

@@ -92,6 +92,8 @@ struct Session {
     // Starts (again) from what the data folder holds now.
     void start()
     {
+        // The window before lets go of the data folder first.
+        window.reset();
         window = std::make_unique<morvane::Form1>(dir.path());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

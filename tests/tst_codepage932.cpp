@@ -7,6 +7,8 @@
 
 using namespace morvane;
 
+constexpr const char* kIcuConverter = "windows-31j";
+
 // The same table runs on every platform: the bytes for a text, and the text
 // for some bytes, must not depend on where Morvane runs.
 class CodePage932Test : public QObject {
@@ -80,7 +82,7 @@ private slots:
     // from the ASCII control codes ICU swaps.
     void tableAgreesWithIcu()
     {
-        QStringDecoder icuDecoder("windows-31j");
+        QStringDecoder icuDecoder(kIcuConverter);
         if (!icuDecoder.isValid())
             QSKIP("This Qt has no ICU converter to compare the committed table with (Windows builds)");
         for (int lead = 0x81; lead <= 0xFC; ++lead) {
@@ -90,7 +92,7 @@ private slots:
                 if (!cp932::isTrailByte(trail))
                     continue;
                 const char pair[] = {char(lead), char(trail)};
-                QStringDecoder decoder("windows-31j");
+                QStringDecoder decoder(kIcuConverter);
                 const QString icu = decoder.decode(QByteArrayView(pair, 2));
                 const QString ours = cp932::decode(QByteArrayView(pair, 2));
                 if (!decoder.hasError() && icu != QStringLiteral("\uFFFD"))
@@ -103,7 +105,7 @@ private slots:
             if (c >= 0xD800 && c <= 0xDFFF)
                 continue;
             const QString text{QChar(char16_t(c))};
-            QStringEncoder encoder("windows-31j");
+            QStringEncoder encoder(kIcuConverter);
             const QByteArray icu = encoder.encode(text);
             const std::optional<QByteArray> ours = cp932::encode(text);
             if (encoder.hasError())

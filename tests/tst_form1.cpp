@@ -1,6 +1,7 @@
 #include "DataFixture.h"
 #include "MessageCatcher.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
@@ -125,6 +126,21 @@ private slots:
         s.w()->show();
         QCoreApplication::processEvents(); // runs what showing posted, the report included
         QCOMPARE(messages.texts().size(), 1);
+    }
+
+    // A save killed after its journal was written is finished before
+    // start-up reads anything, and the player is told once.
+    void startUpFinishesAnInterruptedSave()
+    {
+        Session s(catalogue(), {"Kuro"});
+        s.write("Kuromog.dat", {"old"});
+        s.write("morvane-save-0.tmp", {"new"});
+        QVERIFY(writeBytes(s.path("morvane.journal"), "morvane-save-0.tmp\tKuromog.dat\n"));
+        MessageCatcher messages;
+        s.start();
+        QTRY_COMPARE(messages.texts(), QStringList{"前回の保存が途中で止まっていたため、その保存を最後まで済ませました。"});
+        QCOMPARE(rows(s.w(), "List2"), QStringList{"new"});
+        QCOMPARE(QDir(s.dir.path()).entryList({"morvane-save-*", "morvane.journal"}, QDir::Files), QStringList());
     }
 };
 

@@ -51,8 +51,8 @@ private slots:
                                        "首", "胴", "両手", "腰", "両脚", "両足", "背", "魔法", "調度品", "その他"}));
         // The crystal filters find each crystal and cluster once, in twelves.
         for (const CrystalFilter& filter : kCrystalFilters) {
-            for (const QString name : {filter.crystalName.toString(), filter.clusterName.toString()})
-                QVERIFY2(stacksByName.value(name) == QList<qint16>{12}, qPrintable(name));
+            for (const QStringView name : {filter.crystalName, filter.clusterName})
+                QVERIFY2(stacksByName.value(name.toString()) == QList<qint16>{12}, qPrintable(name.toString()));
         }
     }
 

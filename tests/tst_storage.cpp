@@ -40,6 +40,31 @@ private slots:
         QCOMPARE(mog2.lines() + storedDetails(mog2), mog.lines() + storedDetails(mog));
     }
 
+    void textsThatCannotBeOneLineAreNotStored_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("CR LF in the line") << "a x1\r\nb x2" << "d";
+        QTest::newRow("lone CR in the line") << "a\rb" << "d";
+        QTest::newRow("lone LF in the detail") << "a x1" << "d1\nd2";
+        QTest::newRow("not in code page 932") << "a\u00e9" << "d";
+    }
+
+    void textsThatCannotBeOneLineAreNotStored()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, detail);
+        QTemporaryDir dir;
+        const DataFolder folder(dir.path());
+        Storage mog, bag;
+        QVERIFY(fillStorage(mog, {"kept"}, {"K"}));
+        QCOMPARE(mog.append(line, detail), Storage::AppendResult::NotStorable);
+        QVERIFY(saveStorages(folder, "Kuro", {&mog, &bag}).ok());
+        Storage mog2, bag2;
+        loadStorages(folder, "Kuro", {&mog2, &bag2});
+        QCOMPARE(mog2.lines() + storedDetails(mog2), (QStringList{"kept", "K"}));
+    }
+
     void capacity()
     {
         QTemporaryDir dir;

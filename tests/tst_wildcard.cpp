@@ -37,6 +37,23 @@ private slots:
             QTest::addRow("%s ~ %s", row.pattern, row.text)
                 << QString::fromUtf8(row.pattern) << QString::fromUtf8(row.text) << row.expected;
         }
+        // Half of a surrogate pair is no character of a name that holds the
+        // pair, whichever way the pattern is written; a lone one is.
+        const struct { const char* name; const char16_t* pattern; const char16_t* text; int expected; } halves[] = {
+            {"*low* ~ pair", u"*\xDE00*", u"\U0001F600", 0},
+            {"*[low]* ~ pair", u"*[\xDE00]*", u"\U0001F600", 0},
+            {"?*low* ~ pair", u"?*\xDE00*", u"\U0001F600", 0},
+            {"*high* ~ pair", u"*\xD83D*", u"\U0001F600", 0},
+            {"*high[]low* ~ pair", u"*\xD83D[]\xDE00*", u"\U0001F600", 0},
+            {"*pair* ~ pair inside", u"*\U0001F600*", u"a\U0001F600b", 1},
+            {"*low* ~ lone low", u"*\xDE00*", u"a\xDE00", 1},
+            {"*high* ~ lone high", u"*\xD83D*", u"\xD83D" u"a", 1},
+            // U+FEFF is a character like any other, not a byte order mark.
+            {"*U+FEFF* ~ abc", u"*\xFEFF*", u"abc", 0},
+            {"*U+FEFF* ~ inside", u"*\xFEFF*", u"a\xFEFF" u"b", 1},
+        };
+        for (const auto& row : halves)
+            QTest::newRow(row.name) << QString::fromUtf16(row.pattern) << QString::fromUtf16(row.text) << row.expected;
     }
     void matches()
     {

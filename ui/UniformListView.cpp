@@ -244,6 +244,28 @@ void UniformListView::paintEvent(QPaintEvent* event)
             option.state |= QStyle::State_HasFocus;
         itemDelegateForIndex(index)->paint(&painter, option, index);
     }
+    if (hasFocus() || viewport()->hasFocus())
+        paintFocusMark(painter, current);
+}
+
+// The style's own focus frame is faint or missing on a highlighted row, so the
+// list with the keyboard marks its current row (or, with none, its first
+// place) with a dotted frame in the row's text colour, as list boxes do.
+void UniformListView::paintFocusMark(QPainter& painter, const QModelIndex& current) const
+{
+    const bool onSelection = current.isValid() && selectionModel() && selectionModel()->isSelected(current);
+    const QRect row = current.isValid() ? visualRect(current) : QRect(0, 0, viewport()->width(), rowHeight());
+    QPen pen(palette().color(QPalette::Active, onSelection ? QPalette::HighlightedText : QPalette::Text));
+    pen.setStyle(Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(row.adjusted(0, 0, -1, -1));
+}
+
+void UniformListView::focusOutEvent(QFocusEvent* event)
+{
+    QListView::focusOutEvent(event);
+    viewport()->update();
 }
 
 } // namespace morvane

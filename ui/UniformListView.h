@@ -2,12 +2,15 @@
 
 #include <QListView>
 
+class QPainter;
+
 namespace morvane {
 
 // A list view whose rows all have the height of the first, so a row's place
 // follows from its number. QListView lays out every row one by one instead,
 // which for lists of ten thousand lines costs more than all the rest of
-// opening the main window. Lines never wrap; a line wider than the list is
+// opening the main window; setUniformItemSizes() and batched layout still
+// visit every row. Lines never wrap; a line wider than the list is
 // cut short, as in a list box, and the list scrolls by whole rows. Every row
 // of the model's root is shown: rows are never hidden.
 class UniformListView : public QListView {
@@ -23,6 +26,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
     int horizontalOffset() const override;
@@ -40,6 +44,7 @@ private:
     int rowAtY(int y) const;
     QModelIndex indexOfRow(int row) const;
     void updateScrollBar();
+    void paintFocusMark(QPainter& painter, const QModelIndex& current) const;
 
     mutable int m_rowHeight = 0;
 };

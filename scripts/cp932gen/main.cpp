@@ -19,6 +19,7 @@
 namespace {
 
 constexpr char16_t kNone = 0xFFFD;
+constexpr const char* kIcuConverter = "windows-31j";
 
 using namespace morvane::cp932;
 
@@ -35,7 +36,7 @@ char16_t decodeWithIcu(QByteArrayView bytes)
 {
     if (bytes.size() == 1 && isAscii(quint8(bytes[0])))
         return quint8(bytes[0]);
-    QStringDecoder decoder("windows-31j");
+    QStringDecoder decoder(kIcuConverter);
     const QString text = decoder.decode(bytes);
     if (decoder.hasError() || text.size() != 1 || text.at(0) == QChar(kNone))
         return kNone;
@@ -47,7 +48,7 @@ unsigned encodeWithIcu(char16_t character)
 {
     if (isAscii(character))
         return character;
-    QStringEncoder encoder("windows-31j");
+    QStringEncoder encoder(kIcuConverter);
     const QByteArray bytes = encoder.encode(QStringView(&character, 1));
     if (encoder.hasError() || bytes.isEmpty() || bytes.size() > 2)
         return 0;
@@ -69,8 +70,8 @@ int main(int argc, char* argv[])
         err << "usage: morvane_cp932gen <output.cpp>\n";
         return 2;
     }
-    if (!QStringDecoder("windows-31j").isValid()) {
-        err << "This Qt has no windows-31j converter (it was built without ICU).\n";
+    if (!QStringDecoder(kIcuConverter).isValid()) {
+        err << "This Qt has no " << kIcuConverter << " converter (it was built without ICU).\n";
         return 1;
     }
 

@@ -59,6 +59,7 @@ static void initResources()
 Form1::Form1(const QString& dataFolder, QWidget* parent)
     : QMainWindow(parent)
     , m_folder(dataFolder)
+    , m_folderLock(m_folder)
     , m_catalogueView(m_catalogue)
     , m_roster(m_folder)
     , m_registeredItems(m_folder)
@@ -66,14 +67,34 @@ Form1::Form1(const QString& dataFolder, QWidget* parent)
     // Reading a full data folder takes about as long as building the window,
     // so the two run side by side; start-up then uses what was read. Should
     // no thread be available, the files are read when start-up needs them.
-    std::future<StartUpFiles> files =
-        std::async(std::launch::async | std::launch::deferred, readStartUpFiles, m_folder);
+    std::future<StartUpFiles> files;
+    if (holdsDataFolder())
+        files = std::async(std::launch::async | std::launch::deferred, readStartUpFiles, m_folder);
     initResources();
     setObjectName(QStringLiteral("Form1"));
     buildWindow();
     buildMenu();
     connectHandlers();
-    startUp(files.get());
+    setUpKeyboard();
+    describeControls();
+    if (holdsDataFolder())
+        startUp(files.get());
+    else
+        refuseDataFolder();
+}
+
+void Form1::refuseDataFolder()
+{
+    const std::optional<qint64> holder = m_folderLock.holderProcessId();
+    const QString process = holder ? QStringLiteral("（プロセスID %1）").arg(*holder) : QString();
+    showMessage(this, QStringLiteral("Morvaneはこのデータフォルダーですでに開いています%1。\n%2")
+                          .arg(process, QDir::toNativeSeparators(m_folder.path())));
+    close();
+}
+
+void Form1::setVisible(bool visible)
+{
+    QMainWindow::setVisible(visible && holdsDataFolder());
 }
 
 Form1::~Form1() = default;
@@ -89,8 +110,10 @@ void Form1::connectHandlers()
     const std::pair<int, CountButton> countButtons[] = {
         {7, CountButton::Twelve}, {8, CountButton::NinetyNine}, {9, CountButton::PlusOne},
         {10, CountButton::MinusOne}, {11, CountButton::PlusTen}, {12, CountButton::MinusTen}};
-    for (const auto& [n, button] : countButtons)
-        connect(Command[n], &QPushButton::clicked, this, [this, button] { onCountButtonClicked(button); });
+    for (const auto& countButton : countButtons) {
+        const CountButton button = countButton.second;
+        connect(Command[countButton.first], &QPushButton::clicked, this, [this, button] { onCountButtonClicked(button); });
+    }
 
     connect(Combo2, &QComboBox::currentIndexChanged, this, &Form1::onCombo2IndexChanged);
     connect(Combo2, &QComboBox::activated, this, &Form1::onCombo2Activated);
@@ -135,6 +158,8 @@ void Form1::startUp(StartUpFiles files)
         m_startUpProblems << QStringLiteral("データフォルダーが見つかりません。保存や登録はできません。\n%1")
                                  .arg(QDir::toNativeSeparators(m_folder.path()));
 
+    if (files.recovery != FileTransaction::Recovery::Nothing)
+        m_startUpProblems << messages::interruptedSave(files.recovery);
     m_catalogue = std::move(files.catalogue);
     for (const QString& problem : {catalogueProblems(files.seedCatalogue, m_folder.exists()),
                                    catalogueProblems(files.registeredItems, false)})

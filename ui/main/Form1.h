@@ -3,6 +3,7 @@
 #include "model/CatalogueView.h"
 #include "model/CharacterRoster.h"
 #include "model/DataFolder.h"
+#include "model/DataFolderLock.h"
 #include "model/ItemCatalogue.h"
 #include "model/RegisteredItems.h"
 #include "model/StackCount.h"
@@ -42,6 +43,11 @@ public:
     explicit Form1(const QString& dataFolder, QWidget* parent = nullptr);
     ~Form1() override;
 
+    // False when another Morvane window holds the data folder: this one then
+    // never reads or writes a file of it, and never shows.
+    bool holdsDataFolder() const { return !m_folderLock.isHeldElsewhere(); }
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,7 +56,11 @@ private:
     void buildWindow();
     void buildMenu();
     void connectHandlers();
+    void setUpKeyboard();
+    void openMenuBarFromKeyboard();
+    void describeControls();
     void startUp(StartUpFiles files);
+    void refuseDataFolder();
     void reportStartUpProblems();
     void report(const QString& message);
 
@@ -112,6 +122,7 @@ private:
     bool addCharacter(const QString& name) override;
 
     DataFolder m_folder;
+    DataFolderLock m_folderLock;
     ItemCatalogue m_catalogue;
     CatalogueView m_catalogueView;
     CharacterRoster m_roster;

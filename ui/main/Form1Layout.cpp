@@ -3,6 +3,7 @@
 #include "model/Crystals.h"
 
 #include "ui/ListBox.h"
+#include "ui/main/DetailLine.h"
 #include "ui/main/StorageLineDelegate.h"
 
 #include <QComboBox>
@@ -125,12 +126,11 @@ void Form1::buildWindow()
 
     Frame7 = named(new QGroupBox(central), QStringLiteral("Frame7"));
     auto* detailLayout = new QVBoxLayout(Frame7);
-    Label1 = plainLabel(QStringLiteral("Label1"), Frame7);
-    Label4 = plainLabel(QStringLiteral("Label4"), Frame7);
-    Label5 = plainLabel(QStringLiteral("Label5"), Frame7);
-    Label6 = plainLabel(QStringLiteral("Label6"), Frame7);
+    Label1 = named(new morvane::DetailLine(Frame7), QStringLiteral("Label1"));
+    Label4 = named(new morvane::DetailLine(Frame7), QStringLiteral("Label4"));
+    Label5 = named(new morvane::DetailLine(Frame7), QStringLiteral("Label5"));
+    Label6 = named(new morvane::DetailLine(Frame7), QStringLiteral("Label6"));
     for (QLabel* label : {Label1, Label4, Label5, Label6}) {
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         // As high when empty as with a line of Japanese text (whose fallback
         // font is taller), so that showing a detail never shrinks the lists.
         label->setMinimumHeight(label->fontMetrics().boundingRect(QRect(), 0, QStringLiteral("全")).height());

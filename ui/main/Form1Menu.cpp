@@ -3,6 +3,7 @@
 
 #include "ui/ListBox.h"
 #include "ui/Message.h"
+#include "ui/WindowPlacement.h"
 #include "ui/character_dialog/Form2.h"
 #include "ui/item_dialog/Form3.h"
 #include "ui/main/Form1Messages.h"
@@ -21,7 +22,7 @@ static void showDialog(QPointer<Dialog>& dialog, Registrar& registrar, QWidget* 
         dialog = new Dialog(registrar, mainWindow);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
     }
-    dialog->show();
+    showOver(dialog, mainWindow);
     dialog->raise();
     dialog->activateWindow();
 }
@@ -38,6 +39,8 @@ void Form1::onAddcTriggered()
 
 void Form1::onClecTriggered()
 {
+    if (!holdsDataFolder())
+        return;
     const int chosen = Combo2->currentIndex();
     // With nobody chosen the roster is still rewritten and the last
     // character chosen: the command always ends with a current character.
@@ -87,6 +90,8 @@ int Form1::catalogueLineCount() const
 
 bool Form1::registerItem(const ItemRecord& record)
 {
+    if (!holdsDataFolder())
+        return false;
     if (m_catalogue.isFull() || m_catalogueView.isFull()) {
         showMessage(this, QStringLiteral("アイテムリストは %1 件までです。これ以上は登録できません。")
                               .arg(ItemCatalogue::kCapacity));
@@ -107,6 +112,8 @@ bool Form1::registerItem(const ItemRecord& record)
 
 bool Form1::addCharacter(const QString& name)
 {
+    if (!holdsDataFolder())
+        return false;
     const FileResult written = m_roster.append(name);
     if (!written.ok()) {
         showMessage(this, messages::failedWrite(QStringLiteral("キャラクターを追加できませんでした。"), written));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/FileResult.h"
+#include "model/FileTransaction.h"
 #include "model/Storage.h"
 
 #include <QString>
@@ -16,6 +17,14 @@ inline QString nobody()
 inline QString storageFull()
 {
     return QStringLiteral("いっぱいクポ；； %1個より多くは入りません。").arg(Storage::kCapacity);
+}
+
+// Told once, when the data folder is next read after a save was cut short.
+inline QString interruptedSave(FileTransaction::Recovery recovery)
+{
+    return recovery == FileTransaction::Recovery::Finished
+        ? QStringLiteral("前回の保存が途中で止まっていたため、その保存を最後まで済ませました。")
+        : QStringLiteral("前回の保存が途中で止まっていたため、その保存を取り消し、保存前のファイルに戻しました。");
 }
 
 // What could not be done, then the file and the system's reason.

@@ -73,6 +73,8 @@ void Form1::onCombo2TextEdited()
 
 void Form1::chooseCharacter(const QString& character)
 {
+    if (!holdsDataFolder())
+        return;
     StorageFileContents files = m_storagesReadAtStartUp && m_storagesReadAtStartUp->character == character
                                     ? std::move(*m_storagesReadAtStartUp)
                                     : readStorageFiles(m_folder, character);
@@ -85,10 +87,8 @@ void Form1::chooseCharacter(const QString& character)
             list(area.kind)->selectRow(0);
 
     QStringList problems;
-    if (loaded.recovery == FileTransaction::Recovery::Finished)
-        problems << QStringLiteral("前回の保存が途中で止まっていたため、その保存を最後まで済ませました。");
-    if (loaded.recovery == FileTransaction::Recovery::Undone)
-        problems << QStringLiteral("前回の保存が途中で止まっていたため、その保存を取り消し、保存前のファイルに戻しました。");
+    if (loaded.recovery != FileTransaction::Recovery::Nothing)
+        problems << messages::interruptedSave(loaded.recovery);
     for (const FileResult& file : loaded.unreadableFiles)
         problems << QStringLiteral("読み込めませんでした: %1").arg(file.message());
     for (const QString& file : loaded.truncatedFiles)
@@ -102,6 +102,8 @@ void Form1::chooseCharacter(const QString& character)
 
 void Form1::onCommand13Clicked()
 {
+    if (!holdsDataFolder())
+        return;
     if (!m_hasCurrentCharacter) {
         showMessage(this, messages::nobody());
         return;

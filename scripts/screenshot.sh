@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Regenerates docs/screenshot.png: the main window with a character and a few
+# stored items, on a virtual screen. Needs xvfb-run, ImageMagick (import,
+# convert), xwininfo and iconv.
+#   bash scripts/screenshot.sh [scale factor, default 1] [output file]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scale=${1:-1}
+output=${2:-docs/screenshot.png}
+
+cmake --preset release >/dev/null
+cmake --build --preset release --parallel 2 --target morvane
+
+# A data folder of its own beside a copy of the program: the seed catalogue,
+# one character and what lies in its Mog safe and bag (CR LF, code page 932).
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/data"
+cp build/release/morvane "$work/"
+cp data/item.20041101.txt "$work/data/"
+write() {
+    local file=$1
+    shift
+    printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932 >"$work/data/$file"
+}
+tab=$'\t'
+write cname.dat "Kuro"
+write Kuromog.dat "炎のクリスタル${tab}12" "闇のクリスタル${tab}7" "ミスリル鉱${tab}3" "銅鉱${tab}${tab}12" \
+    "サンドリア小麦粉${tab}24" "メープルシュガー${tab}5"
+write Kuromoginfo.dat "[その他]全種<br>炎属性のクリスタル<br>Lv1～ All Jobs" \
+    "[その他]全種<br>闇属性のクリスタル<br>Lv1～ All Jobs" "[その他]全種<br>鉱石<br>Lv1～ All Jobs" \
+    "[その他]全種<br>鉱石<br>Lv1～ All Jobs" "[その他]全種<br>食材<br>Lv1～ All Jobs" \
+    "[その他]全種<br>食材<br>Lv1～ All Jobs"
+write Kurobag.dat "風のクリスタル${tab}12" "オリーブオイル${tab}2"
+write Kurobaginfo.dat "[その他]全種<br>風属性のクリスタル<br>Lv1～ All Jobs" "[その他]全種<br>食材<br>Lv1～ All Jobs"
+
+capture() {
+    QT_SCALE_FACTOR=$scale "$work/morvane" &
+    local program=$! window=""
+    for _ in $(seq 100); do
+        window=$(xwininfo -root -tree | awk '/"Morvane for FF XI"/ {print $1; exit}')
+        [[ -n $window ]] && break
+        sleep 0.1
+    done
+    sleep 1 # the first painting
+    import -window "$window" "$work/shot.png"
+    kill "$program"
+}
+export work scale
+xvfb-run -a -s "-screen 0 2600x1600x24" bash -c "$(declare -f capture); capture"
+convert "$work/shot.png" -strip "$output"
+echo "Wrote $output"

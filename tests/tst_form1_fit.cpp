@@ -1,0 +1,220 @@
+// Everything keeps its place: stored lines keep their counts, a detail never
+// widens the window, dialogs open over it and messages show their title.
+#include "DataFixture.h"
+
+#include "ui/Message.h"
+#include "ui/main/DetailLine.h"
+#include "ui/main/StorageLineDelegate.h"
+
+#include <QAction>
+#include <QHelpEvent>
+#include <QImage>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QToolTip>
+#include <QWindow>
+
+#include <set>
+
+using morvane::StorageLineDelegate;
+
+namespace {
+
+const QString kLongName = QStringLiteral("とても長い名前のアイテムとても長い名前のアイテムとても長い名前のアイテムとても長い"); // 40 letters
+const QStringList kStored{kLongName + "\t99", "abc\t\t1", "no count at all", "炎のクリスタル\t12"};
+
+Session kuroWithStoredLines()
+{
+    Session s({record(1, "炎のクリスタル", "炎の力", 12)}, {"Kuro"});
+    s.write("Kuromog.dat", kStored);
+    s.write("Kurobag.dat", kStored);
+    return s;
+}
+
+StorageLineDelegate::LineLayout layoutOf(QAbstractItemView* list, int row)
+{
+    const QModelIndex index = list->model()->index(row, 0);
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    option.rect = list->visualRect(index);
+    option.widget = list;
+    return qobject_cast<StorageLineDelegate*>(list->itemDelegate())->layOut(option, index);
+}
+
+// How many colours an area of a picture holds: one where nothing is drawn.
+int colours(const QImage& image, const QRect& area)
+{
+    std::set<QRgb> seen;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            seen.insert(image.pixel(x, y));
+    return int(seen.size());
+}
+
+// The box showMessage() shows for a text, as it stands on screen.
+QRect messageGeometry(const QString& text)
+{
+    QRect shown;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+            shown = box->geometry();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    poll.start();
+    QWidget owner;
+    owner.show();
+    morvane::showMessage(&owner, text);
+    return shown;
+}
+
+} // namespace
+
+class Form1FitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void countsAreNeverHidden_data()
+    {
+        QTest::addColumn<bool>("minimumSize");
+        QTest::newRow("first size") << false;
+        QTest::newRow("minimum size") << true;
+    }
+
+    void countsAreNeverHidden()
+    {
+        QFETCH(bool, minimumSize);
+        Session s = kuroWithStoredLines();
+        s.start();
+        if (minimumSize) {
+            s.w()->resize(s.w()->minimumSizeHint());
+            QTRY_COMPARE(s.w()->size(), s.w()->minimumSizeHint());
+        }
+        for (const char* name : {"List2", "List3"}) {
+            auto* list = control<QAbstractItemView>(s.w(), name);
+            const QImage painted = list->viewport()->grab().toImage();
+            const QRect viewport = list->viewport()->rect();
+            const StorageLineDelegate::LineLayout noCount = layoutOf(list, 2);
+            QVERIFY(noCount.count.isEmpty());
+            for (int row : {0, 1, 3}) {
+                const StorageLineDelegate::LineLayout line = layoutOf(list, row);
+                const QString where = QStringLiteral("%1 row %2").arg(name).arg(row);
+                QVERIFY2(viewport.contains(line.countRect), qPrintable(where));
+                QVERIFY2(line.countRect.width() >= list->fontMetrics().horizontalAdvance(line.count), qPrintable(where));
+                QVERIFY2(line.nameRect.right() < line.countRect.left(), qPrintable(where));
+                // Ink where the count goes, and none there on the line without one.
+                QVERIFY2(colours(painted, line.countRect) > 1, qPrintable(where));
+                QRect besideNoCount = line.countRect;
+                besideNoCount.moveTop(list->visualRect(list->model()->index(2, 0)).top() + line.countRect.top()
+                                      - list->visualRect(list->model()->index(row, 0)).top());
+                QCOMPARE(colours(painted, besideNoCount.intersected(viewport)), 1);
+            }
+            const StorageLineDelegate::LineLayout longLine = layoutOf(list, 0);
+            QCOMPARE(longLine.count, QStringLiteral("99"));
+            QVERIFY(longLine.nameCut() && longLine.name.endsWith(u'…'));
+            QCOMPARE(longLine.wholeName, kLongName);
+        }
+    }
+
+    // A cut line's tooltip shows it whole; a line shown whole has the list's.
+    void cutLinesShowWholeInTooltips()
+    {
+        Session s = kuroWithStoredLines();
+        s.start();
+        auto* list = control<QAbstractItemView>(s.w(), "List2");
+        auto tooltipAt = [list](int row) {
+            const QPoint point = list->visualRect(list->model()->index(row, 0)).center();
+            QHelpEvent help(QEvent::ToolTip, point, list->viewport()->mapToGlobal(point));
+            QApplication::sendEvent(list->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tooltipAt(1), list->toolTip());
+        QCOMPARE(tooltipAt(0), QStringLiteral("<qt>%1\u300099</qt>").arg(kLongName));
+    }
+
+    void detailsNeverMoveTheWindow()
+    {
+        Session s = kuroWithStoredLines();
+        const QString comment = QString(200, u'長');
+        s.write("Kuromoginfo.dat", {"[片手剣]全種<br>" + comment + "<br><b>x</b><br>" + comment, "short"});
+        s.start();
+        const QSize size = s.w()->size();
+        const QSize minimum = s.w()->minimumSizeHint();
+        clickRow(s.w(), "List2", 1);
+        clickRow(s.w(), "List2", 0);
+        QCOMPARE(detailPanel(s.w()), (QStringList{"[片手剣]全種", comment, "<b>x</b>", comment}));
+        QTest::qWait(20); // lets the layout settle
+        QCOMPARE(s.w()->size(), size);
+        QCOMPARE(s.w()->minimumSizeHint(), minimum);
+
+        auto* cut = control<morvane::DetailLine>(s.w(), "Label4");
+        QVERIFY(cut->isCut() && !control<morvane::DetailLine>(s.w(), "Label1")->isCut());
+        QVERIFY(control<QWidget>(s.w(), "Frame7")->rect().contains(cut->geometry()));
+        QHelpEvent help(QEvent::ToolTip, cut->rect().center(), cut->mapToGlobal(cut->rect().center()));
+        QApplication::sendEvent(cut, &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("<qt>%1</qt>").arg(comment));
+    }
+
+    void dialogsOpenOverTheMainWindow_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<bool>("offTheLeft");
+        QTest::newRow("Form2") << "addc" << "Form2" << false;
+        QTest::newRow("Form3") << "itemadd" << "Form3" << false;
+        QTest::newRow("Form3, main window off the screen's left") << "itemadd" << "Form3" << true;
+    }
+
+    void dialogsOpenOverTheMainWindow()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, dialog);
+        QFETCH(bool, offTheLeft);
+        Session s({record(1, "炎のクリスタル", "炎の力", 12)}, {});
+        s.start();
+        QWidget* main = s.w();
+        const QRect screen = main->screen()->availableGeometry();
+        main->resize(main->minimumSizeHint());
+        main->move(offTheLeft ? screen.left() - main->width() + 40 : screen.left(), screen.top());
+        QTRY_COMPARE(main->pos().x(), offTheLeft ? screen.left() - main->width() + 40 : screen.left());
+        control<QAction>(main, command)->trigger();
+        auto* opened = control<QWidget>(main, dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(opened));
+        QCOMPARE(opened->windowHandle()->transientParent(), main->windowHandle());
+        QCOMPARE(opened->windowModality(), Qt::NonModal);
+        QVERIFY(!QApplication::activeModalWidget());
+        if (offTheLeft) {
+            QCOMPARE(opened->frameGeometry().left(), screen.left());
+        } else {
+            const QPoint offset = opened->frameGeometry().center() - main->frameGeometry().center();
+            QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+        }
+    }
+
+    void messagesAreWideEnoughForTheirTitle_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one letter") << "x";
+        QTest::newRow("short") << "金庫が空っぽクポ；；";
+        QTest::newRow("long") << QString(120, u'長');
+    }
+
+    void messagesAreWideEnoughForTheirTitle()
+    {
+        QFETCH(QString, text);
+        const QRect box = messageGeometry(text);
+        QVERIFY(box.isValid());
+        // The title and a title bar's icon and three buttons, each as wide as the bar is high.
+        const int title = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance("Morvane");
+        const int titleBarHeight = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        QVERIFY2(box.width() >= title + 4 * titleBarHeight, qPrintable(QString::number(box.width())));
+    }
+};
+
+QTEST_MAIN(Form1FitTest)
+#include "tst_form1_fit.moc"

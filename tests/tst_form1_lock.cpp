@@ -1,0 +1,133 @@
+#include "DataFixture.h"
+#include "MessageCatcher.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QLineEdit>
+#include <QLockFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+const QDateTime kLongAgo(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
+
+// Every file of the folder with its bytes and modification time.
+QStringList folderState(const QString& folder)
+{
+    QStringList state;
+    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name))
+        state << file.fileName() + u' ' + file.lastModified().toString(Qt::ISODateWithMs) + u' '
+                     + QString::fromLatin1(readBytes(file.filePath()).toHex());
+    return state;
+}
+
+// The lock a run that crashed leaves behind: what QLockFile writes, naming a
+// process that has ended.
+QByteArray staleLock()
+{
+    QProcess ended;
+    ended.start(QStandardPaths::findExecutable(QStringLiteral("true")), {});
+    const qint64 endedId = ended.processId();
+    if (!ended.waitForFinished() || endedId <= 0)
+        qFatal("could not run a process that ends");
+
+    QTemporaryDir elsewhere;
+    QLockFile lock(elsewhere.filePath(QStringLiteral("any.lock")));
+    if (!lock.tryLock())
+        qFatal("could not take a lock");
+    QByteArray contents = readBytes(elsewhere.filePath(QStringLiteral("any.lock")));
+    const qsizetype firstLineEnd = contents.indexOf('\n');
+    return contents.replace(0, firstLineEnd, QByteArray::number(endedId));
+}
+
+} // namespace
+
+class Form1LockTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void secondWindowOnTheFolderTouchesNothing_data()
+    {
+        QTest::addColumn<QString>("attempt");
+        QTest::newRow("save") << "save";
+        QTest::newRow("delete a character") << "clec";
+        QTest::newRow("add a character") << "addc";
+        QTest::newRow("register an item") << "itemadd";
+        QTest::newRow("choose a character") << "choose";
+    }
+
+    void secondWindowOnTheFolderTouchesNothing()
+    {
+        QFETCH(QString, attempt);
+        Session s({record(1, "炎のクリスタル", "d", 12)}, {"Kuro"});
+        s.write("Kuromog.dat", {"炎のクリスタル x12"});
+        s.write("Kuromoginfo.dat", {"d"});
+        s.start();
+        QVERIFY(s.window->holdsDataFolder());
+        for (const QFileInfo& file : QDir(s.dir.path()).entryInfoList(QDir::Files | QDir::Hidden)) {
+            QFile touched(file.filePath());
+            QVERIFY(touched.open(QIODevice::ReadWrite) && touched.setFileTime(kLongAgo, QFileDevice::FileModificationTime));
+        }
+        const QStringList before = folderState(s.dir.path());
+
+        MessageCatcher messages;
+        morvane::Form1 second(s.dir.path());
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("Morvaneはこのデータフォルダーですでに開いています"
+                                                              "（プロセスID %1）。\n%2")
+                                                   .arg(QCoreApplication::applicationPid())
+                                                   .arg(QDir::toNativeSeparators(s.dir.path() + u'/'))});
+        QVERIFY(!second.holdsDataFolder());
+        second.show();
+        QVERIFY(!second.isVisible());
+        QCOMPARE(rows(&second, "List1"), QStringList());
+        QCOMPARE(control<QComboBox>(&second, "Combo2")->count(), 0);
+
+        if (attempt == "save") {
+            button(&second, 13)->click();
+        } else if (attempt == "choose") {
+            control<QComboBox>(&second, "Combo2")->addItem(QStringLiteral("Kuro"));
+            control<QComboBox>(&second, "Combo2")->setCurrentIndex(0);
+            button(&second, 13)->click();
+        } else {
+            control<QAction>(&second, attempt)->trigger();
+            if (attempt != "clec") {
+                QWidget* dialog = second.findChild<QWidget*>(attempt == "addc" ? "Form2" : "Form3");
+                QVERIFY(dialog);
+                control<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("Shiro"));
+                control<QPushButton>(dialog, attempt == "addc" ? "Command1" : "Command6")->click();
+            }
+        }
+        QCOMPARE(folderState(s.dir.path()), before);
+        QCOMPARE(rows(&second, "List2"), QStringList());
+    }
+
+    void folderIsFreeOnceTheWindowHoldingItHasGone()
+    {
+        Session s({record(1, "A", "d", 12)}, {"Kuro"});
+        MessageCatcher messages;
+        s.start();
+        s.start();
+        QVERIFY(s.window->holdsDataFolder());
+        s.window.reset();
+        QVERIFY(!QFile::exists(s.path("morvane.lock")));
+        QCOMPARE(messages.texts(), QStringList());
+    }
+
+    void staleLockIsTakenOver()
+    {
+        Session s({record(1, "A", "d", 12)}, {"Kuro"});
+        QVERIFY(writeBytes(s.path("morvane.lock"), staleLock()));
+        MessageCatcher messages;
+        s.start();
+        QVERIFY(s.window->holdsDataFolder());
+        QCOMPARE(s.characters()->currentText(), QStringLiteral("Kuro"));
+        QVERIFY(readBytes(s.path("morvane.lock")).startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+        QCOMPARE(messages.texts(), QStringList());
+    }
+};
+
+QTEST_MAIN(Form1LockTest)
+#include "tst_form1_lock.moc"

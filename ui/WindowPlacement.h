@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace morvane {
+
+// Shows a modeless window of the program's over the window it belongs to:
+// centred on it when it opens, where the player left it while it stays open.
+void showOver(QWidget* window, QWidget* owner);
+
+} // namespace morvane
