@@ -3,6 +3,7 @@
 # skipping what is already there. Sourced by run.sh and test.sh; .ci/run
 # runs it with --checks.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/apt-install.sh"
 
 morvane_packages=(
     build-essential cmake
@@ -17,19 +18,4 @@ if [[ ${1:-} == --checks ]]; then
     morvane_packages+=(clang-14 libclang-rt-14-dev llvm-14)
 fi
 
-missing=()
-for package in "${morvane_packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo_cmd=(sudo)
-    fi
-    "${sudo_cmd[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+apt_install "${morvane_packages[@]}"

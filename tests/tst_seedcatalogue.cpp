@@ -11,7 +11,7 @@
 
 using namespace morvane;
 
-const QString kCataloguePath = QStringLiteral(MORVANE_SOURCE_DIR "/data/item.20041101.txt");
+const QString kCataloguePath = QStringLiteral(":/data/item.20041101.txt");
 
 class TestSeedCatalogue : public QObject {
     Q_OBJECT
@@ -19,7 +19,7 @@ class TestSeedCatalogue : public QObject {
 private slots:
     void committedFileIsGeneratedFromTableAndLoads()
     {
-        const SeedTable table = SeedTable::read(QStringLiteral(MORVANE_SOURCE_DIR "/data/seed/catalogue.tsv"));
+        const SeedTable table = SeedTable::read(QStringLiteral(":/data/seed/catalogue.tsv"));
         QVERIFY2(table.isValid(), qPrintable(table.problems().value(0).message));
         const QStringList lines = table.catalogueLines();
         QByteArray generated;

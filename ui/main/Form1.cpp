@@ -156,7 +156,7 @@ void Form1::startUp(StartUpFiles files)
     m_startingUp = true;
     if (!m_folder.exists())
         m_startUpProblems << QStringLiteral("データフォルダーが見つかりません。保存や登録はできません。\n%1")
-                                 .arg(m_folder.path());
+                                 .arg(QDir::toNativeSeparators(m_folder.path()));
 
     if (files.recovery != FileTransaction::Recovery::Nothing)
         m_startUpProblems << messages::interruptedSave(files.recovery);
