@@ -15,20 +15,23 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <vector>
+
 using namespace morvane;
 
 void Form1::setUpKeyboard()
 {
     // Reading order: the catalogue column top to bottom, then the character
     // and count column, then each storage.
-    QWidget* const order[] = {
+    std::vector<QWidget*> order{
         List1, Text1, Command[14], Command[23],
         Command[15], Command[16], Command[17], Command[18], Command[19], Command[20], Command[21], Command[22],
         Combo2, Command[13], Combo1, Command[7], Command[8], Command[9], Command[10], Command[11], Command[12],
-        Command[1], Command[2],
-        List2, Command[4], Command[3], Command[24],
-        List3, Command[6], Command[5], Command[25]};
-    for (std::size_t k = 1; k < std::size(order); ++k)
+        Command[1], Command[2]};
+    for (const StorageArea& area : kStorageAreas)
+        order.insert(order.end(), {list(area.kind), Command[area.moveButton], Command[area.takeOutButton],
+                                   Command[area.sortButton]});
+    for (std::size_t k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1], order[k]);
     List1->setFocus();
 
@@ -45,8 +48,8 @@ void Form1::setUpKeyboard()
         Text1->selectAll();
     });
     onKeys(QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { Command[13]->click(); });
-    onKeys(QKeySequence(Qt::Key_Delete), List2, [this] { Command[3]->click(); });
-    onKeys(QKeySequence(Qt::Key_Delete), List3, [this] { Command[5]->click(); });
+    for (const StorageArea& area : kStorageAreas)
+        onKeys(QKeySequence(Qt::Key_Delete), list(area.kind), [this, &area] { Command[area.takeOutButton]->click(); });
     onKeys(QKeySequence(Qt::Key_F10), this, [this] { openMenuBarFromKeyboard(); });
     auto* menuStyle = new KeyboardMenuBarStyle;
     menuStyle->setParent(menuBar());
