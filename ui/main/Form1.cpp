@@ -114,27 +114,27 @@ Form1::~Form1() = default;
 
 void Form1::connectHandlers()
 {
-    connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form1::onList1Selected);
-    connect(Command[14], &QPushButton::clicked, this, &Form1::onCommand14Clicked);
+    connect(m_list1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form1::onList1Selected);
+    connect(m_command[14], &QPushButton::clicked, this, &Form1::onCommand14Clicked);
     for (const CrystalFilter& filter : kCrystalFilters)
-        connect(Command[filter.button], &QPushButton::clicked, this, [this, filter] { onCrystalFilterClicked(filter); });
-    connect(Command[23], &QPushButton::clicked, this, &Form1::onCommand23Clicked);
+        connect(m_command[filter.button], &QPushButton::clicked, this, [this, filter] { onCrystalFilterClicked(filter); });
+    connect(m_command[23], &QPushButton::clicked, this, &Form1::onCommand23Clicked);
 
     const std::pair<int, CountButton> countButtons[] = {
         {7, CountButton::Twelve}, {8, CountButton::NinetyNine}, {9, CountButton::PlusOne},
         {10, CountButton::MinusOne}, {11, CountButton::PlusTen}, {12, CountButton::MinusTen}};
     for (const auto& countButton : countButtons) {
         const CountButton button = countButton.second;
-        connect(Command[countButton.first], &QPushButton::clicked, this, [this, button] { onCountButtonClicked(button); });
+        connect(m_command[countButton.first], &QPushButton::clicked, this, [this, button] { onCountButtonClicked(button); });
     }
 
-    connect(Combo2, &QComboBox::currentIndexChanged, this, &Form1::onCombo2IndexChanged);
-    connect(Combo2, &QComboBox::activated, this, &Form1::onCombo2Activated);
-    connect(Combo2->lineEdit(), &QLineEdit::textEdited, this, &Form1::onCombo2TextEdited);
-    for (QObject* part : {static_cast<QObject*>(Combo2), static_cast<QObject*>(Combo2->lineEdit()),
-                          static_cast<QObject*>(Combo2->view()->viewport())})
+    connect(m_combo2, &QComboBox::currentIndexChanged, this, &Form1::onCombo2IndexChanged);
+    connect(m_combo2, &QComboBox::activated, this, &Form1::onCombo2Activated);
+    connect(m_combo2->lineEdit(), &QLineEdit::textEdited, this, &Form1::onCombo2TextEdited);
+    for (QObject* part : {static_cast<QObject*>(m_combo2), static_cast<QObject*>(m_combo2->lineEdit()),
+                          static_cast<QObject*>(m_combo2->view()->viewport())})
         part->installEventFilter(this);
-    connect(Command[13], &QPushButton::clicked, this, &Form1::onCommand13Clicked);
+    connect(m_command[13], &QPushButton::clicked, this, &Form1::onCommand13Clicked);
 
     for (const StorageArea& area : kStorageAreas) {
         const StorageKind kind = area.kind;
@@ -146,10 +146,10 @@ void Form1::connectHandlers()
         connect(&shown, &Storage::modelReset, this, &Form1::showCountCaptions);
         connect((this->*area.list)->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this, kind](const QModelIndex& current) { onStorageListSelected(kind, current); });
-        connect(Command[area.putButton], &QPushButton::clicked, this, [this, kind] { onPutClicked(kind); });
-        connect(Command[area.takeOutButton], &QPushButton::clicked, this, [this, &area] { onTakeOutClicked(area); });
-        connect(Command[area.moveButton], &QPushButton::clicked, this, [this, &area] { onMoveClicked(area); });
-        connect(Command[area.sortButton], &QPushButton::clicked, this, [&shown] { sortStorage(shown); });
+        connect(m_command[area.putButton], &QPushButton::clicked, this, [this, kind] { onPutClicked(kind); });
+        connect(m_command[area.takeOutButton], &QPushButton::clicked, this, [this, &area] { onTakeOutClicked(area); });
+        connect(m_command[area.moveButton], &QPushButton::clicked, this, [this, &area] { onMoveClicked(area); });
+        connect(m_command[area.sortButton], &QPushButton::clicked, this, [&shown] { sortStorage(shown); });
     }
 }
 
@@ -185,39 +185,39 @@ void Form1::startUp(StartUpFiles files)
         m_startUpProblems << QStringLiteral("%1 を読み込めませんでした（%2）。")
                                  .arg(QString::fromLatin1(DataFolder::kRoster), files.rosterFile.reason());
     m_storagesReadAtStartUp = std::move(files.firstCharacterStorages);
-    Combo2->addItems(m_roster.names());
-    if (Combo2->count() > 0)
-        Combo2->setCurrentIndex(0);
+    m_combo2->addItems(m_roster.names());
+    if (m_combo2->count() > 0)
+        m_combo2->setCurrentIndex(0);
     showCountCaptions();
 
-    const QString buttonCaptions[] = {
-        {}, QStringLiteral("モグ金庫へ"), QStringLiteral("かばんへ"), QStringLiteral("アイテムを消去"),
-        QStringLiteral("かばんへ"), QStringLiteral("アイテムを消去"), QStringLiteral("モグ金庫へ"),
-        QStringLiteral("12"), QStringLiteral("99"), QStringLiteral("+1"), QStringLiteral("-1"),
-        QStringLiteral("+10"), QStringLiteral("-10"), QStringLiteral("保存"), QStringLiteral("検索")};
-    for (int n = 1; n <= 14; ++n)
-        Command[n]->setText(buttonCaptions[n]);
-    Command[23]->setText(QStringLiteral("すべて表示"));
-    Frame1->setTitle(QStringLiteral("アイテム一覧"));
-    Frame2->setTitle(QStringLiteral("モグ金庫"));
-    Frame3->setTitle(QStringLiteral("かばん"));
-    Frame4->setTitle(QStringLiteral("スタック数"));
-    Frame5->setTitle(QStringLiteral("キャラクター名"));
-    Frame6->setTitle(QStringLiteral("クリスタル"));
-    Frame7->setTitle(QStringLiteral("Information"));
+    for (const StorageArea& shown : kStorageAreas) {
+        (this->*shown.frame)->setTitle(shown.name.toString());
+        m_command[shown.putButton]->setText(QStringLiteral("%1へ").arg(shown.name));
+        m_command[shown.moveButton]->setText(QStringLiteral("%1へ").arg(areaOf(shown.moveTo).name));
+        m_command[shown.takeOutButton]->setText(QStringLiteral("アイテムを消去"));
+        m_command[shown.sortButton]->setText(QStringLiteral("ソート"));
+    }
+    const std::pair<int, const char16_t*> buttonCaptions[] = {
+        {7, u"12"}, {8, u"99"}, {9, u"+1"}, {10, u"-1"}, {11, u"+10"}, {12, u"-10"},
+        {13, u"保存"}, {14, u"検索"}, {23, u"すべて表示"}};
+    for (const auto& [n, caption] : buttonCaptions)
+        m_command[n]->setText(QString::fromUtf16(caption));
+    m_frame1->setTitle(QStringLiteral("アイテム一覧"));
+    m_frame4->setTitle(QStringLiteral("スタック数"));
+    m_frame5->setTitle(QStringLiteral("キャラクター名"));
+    m_frame6->setTitle(QStringLiteral("クリスタル"));
+    m_frame7->setTitle(QStringLiteral("Information"));
 
-    Text1->setText(QStringLiteral("アイテム名を入力"));
-    Combo1->setCurrentIndex(0);
+    m_text1->setText(QStringLiteral("アイテム名を入力"));
+    m_combo1->setCurrentIndex(0);
     setWindowTitle(QStringLiteral("Morvane for FF XI"));
     for (int n = 15; n <= 22; ++n)
-        Command[n]->setText(QString());
-    Command[24]->setText(QStringLiteral("ソート"));
-    Command[25]->setText(QStringLiteral("ソート"));
+        m_command[n]->setText(QString());
 
     selectFirstCatalogueLine();
     clearDetailPanel();
-    Label7->setText(QStringLiteral("Final Fantasy XI Support Soft"));
-    Label8->setText(QStringLiteral("Ver1.3.0"));
+    m_label7->setText(QStringLiteral("Final Fantasy XI Support Soft"));
+    m_label8->setText(QStringLiteral("Ver1.3.0"));
     m_startingUp = false;
 }
 
@@ -256,22 +256,22 @@ void Form1::onList1Selected(const QModelIndex& current)
     const std::optional<SelectorSetting> setting = selectorSettingFor(m_catalogueView.viewStack(current.row()));
     if (!setting)
         return;
-    Combo1->setCurrentIndex(setting->index);
-    Command[7]->setEnabled(setting->twelveEnabled);
-    Command[8]->setEnabled(setting->ninetyNineEnabled);
+    m_combo1->setCurrentIndex(setting->index);
+    m_command[7]->setEnabled(setting->twelveEnabled);
+    m_command[8]->setEnabled(setting->ninetyNineEnabled);
     for (int n = 9; n <= 12; ++n)
-        Command[n]->setEnabled(setting->stepsEnabled);
+        m_command[n]->setEnabled(setting->stepsEnabled);
 }
 
 void Form1::selectFirstCatalogueLine()
 {
     if (m_catalogueView.lineCount() > 0)
-        List1->selectRow(0);
+        m_list1->selectRow(0);
 }
 
 void Form1::onCommand14Clicked()
 {
-    const WildcardPattern pattern(QStringLiteral("*") + Text1->text() + QStringLiteral("*"));
+    const WildcardPattern pattern(QStringLiteral("*") + m_text1->text() + QStringLiteral("*"));
     m_catalogueView.rebuild([&pattern](const QString& name) { return pattern.matches(name); });
     if (m_catalogueView.lineCount() > 0)
         selectFirstCatalogueLine();
@@ -295,13 +295,13 @@ void Form1::onCommand23Clicked()
 
 void Form1::onCountButtonClicked(CountButton button)
 {
-    Combo1->setCurrentIndex(countIndexAfter(button, Combo1->currentIndex()));
+    m_combo1->setCurrentIndex(countIndexAfter(button, m_combo1->currentIndex()));
 }
 
 void Form1::onPutClicked(StorageKind kind)
 {
     Storage& destination = storage(kind);
-    const int line = List1->selectedRow();
+    const int line = m_list1->selectedRow();
     if (line < 0)
         return;
     if (destination.isFull()) {
@@ -309,9 +309,9 @@ void Form1::onPutClicked(StorageKind kind)
         return;
     }
     const qint16 stackSize = m_catalogueView.viewStack(line);
-    const QString count = countToPut(stackSize, Combo1->currentText());
+    const QString count = countToPut(stackSize, m_combo1->currentText());
     if (putsSingleItem(stackSize))
-        Combo1->setCurrentIndex(0);
+        m_combo1->setCurrentIndex(0);
     const Storage::AppendResult added =
         destination.append(storageLine(m_catalogueView.lineText(line), count), m_catalogueView.viewDetail(line));
     if (added == Storage::AppendResult::NotStorable)

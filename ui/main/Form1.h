@@ -70,6 +70,7 @@ private:
         StorageKind kind;
         StorageKind moveTo;
         int number; // of the frame, count label and list: Frame2, Label2, List2
+        QStringView name; // the frame's title, and the storage's name in captions and hints
         QGroupBox* Form1::*frame;
         QLabel* Form1::*countLabel;
         ListBox* Form1::*list;
@@ -83,7 +84,8 @@ private:
     static const std::array<StorageArea, kStorageKindCount> kStorageAreas;
 
     Storage& storage(StorageKind kind) { return m_storages[indexOf(kind)]; }
-    ListBox* list(StorageKind kind) const { return this->*kStorageAreas[indexOf(kind)].list; }
+    static const StorageArea& areaOf(StorageKind kind) { return kStorageAreas[indexOf(kind)]; }
+    ListBox* list(StorageKind kind) const { return this->*areaOf(kind).list; }
     StorageSet storages();
 
     // Catalogue
@@ -142,30 +144,30 @@ private:
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
 
-    // Controls, named as their objectNames.
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QGroupBox* Frame6 = nullptr;
-    QGroupBox* Frame7 = nullptr;
-    ListBox* List1 = nullptr;
-    ListBox* List2 = nullptr;
-    ListBox* List3 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QComboBox* Combo2 = nullptr;
-    QPushButton* Command[26] = {}; // Command[1] .. Command[25]
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Image1 = nullptr;
+    // Controls: m_list1 is the control whose objectName is List1, and so on.
+    QGroupBox* m_frame1 = nullptr;
+    QGroupBox* m_frame2 = nullptr;
+    QGroupBox* m_frame3 = nullptr;
+    QGroupBox* m_frame4 = nullptr;
+    QGroupBox* m_frame5 = nullptr;
+    QGroupBox* m_frame6 = nullptr;
+    QGroupBox* m_frame7 = nullptr;
+    ListBox* m_list1 = nullptr;
+    ListBox* m_list2 = nullptr;
+    ListBox* m_list3 = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    QComboBox* m_combo1 = nullptr;
+    QComboBox* m_combo2 = nullptr;
+    std::array<QPushButton*, 26> m_command{}; // m_command[1] .. m_command[25]
+    QLabel* m_label1 = nullptr;
+    QLabel* m_label2 = nullptr;
+    QLabel* m_label3 = nullptr;
+    QLabel* m_label4 = nullptr;
+    QLabel* m_label5 = nullptr;
+    QLabel* m_label6 = nullptr;
+    QLabel* m_label7 = nullptr;
+    QLabel* m_label8 = nullptr;
+    QLabel* m_image1 = nullptr;
 };
 
 } // namespace morvane

@@ -24,18 +24,18 @@ void Form1::setUpKeyboard()
     // Reading order: the catalogue column top to bottom, then the character
     // and count column, then each storage.
     std::vector<QWidget*> order{
-        List1, Text1, Command[14], Command[23],
-        Command[15], Command[16], Command[17], Command[18], Command[19], Command[20], Command[21], Command[22],
-        Combo2, Command[13], Combo1, Command[7], Command[8], Command[9], Command[10], Command[11], Command[12],
-        Command[1], Command[2]};
+        m_list1, m_text1, m_command[14], m_command[23],
+        m_command[15], m_command[16], m_command[17], m_command[18], m_command[19], m_command[20], m_command[21], m_command[22],
+        m_combo2, m_command[13], m_combo1, m_command[7], m_command[8], m_command[9], m_command[10], m_command[11], m_command[12],
+        m_command[1], m_command[2]};
     for (const StorageArea& area : kStorageAreas)
-        order.insert(order.end(), {list(area.kind), Command[area.moveButton], Command[area.takeOutButton],
-                                   Command[area.sortButton]});
+        order.insert(order.end(), {list(area.kind), m_command[area.moveButton], m_command[area.takeOutButton],
+                                   m_command[area.sortButton]});
     for (std::size_t k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1], order[k]);
-    List1->setFocus();
+    m_list1->setFocus();
 
-    connect(Text1, &QLineEdit::returnPressed, Command[14], &QPushButton::click);
+    connect(m_text1, &QLineEdit::returnPressed, m_command[14], &QPushButton::click);
 
     auto onKeys = [this](const QKeySequence& keys, QWidget* scope, auto handler) {
         auto* shortcut = new QShortcut(keys, scope);
@@ -44,12 +44,12 @@ void Form1::setUpKeyboard()
         connect(shortcut, &QShortcut::activated, this, handler);
     };
     onKeys(QKeySequence(Qt::CTRL | Qt::Key_F), this, [this] {
-        Text1->setFocus(Qt::ShortcutFocusReason);
-        Text1->selectAll();
+        m_text1->setFocus(Qt::ShortcutFocusReason);
+        m_text1->selectAll();
     });
-    onKeys(QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { Command[13]->click(); });
+    onKeys(QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { m_command[13]->click(); });
     for (const StorageArea& area : kStorageAreas)
-        onKeys(QKeySequence(Qt::Key_Delete), list(area.kind), [this, &area] { Command[area.takeOutButton]->click(); });
+        onKeys(QKeySequence(Qt::Key_Delete), list(area.kind), [this, &area] { m_command[area.takeOutButton]->click(); });
     onKeys(QKeySequence(Qt::Key_F10), this, [this] { openMenuBarFromKeyboard(); });
     auto* menuStyle = new KeyboardMenuBarStyle;
     menuStyle->setParent(menuBar());

@@ -45,67 +45,67 @@ void Form1::buildWindow()
     setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
 
     for (int n = 1; n <= 25; ++n) {
-        Command[n] = named(new QPushButton(central), QStringLiteral("Command%1").arg(n));
-        Command[n]->setAutoDefault(false);
+        m_command[n] = named(new QPushButton(central), QStringLiteral("Command%1").arg(n));
+        m_command[n]->setAutoDefault(false);
     }
 
     // Catalogue area
-    Frame1 = named(new QGroupBox(central), QStringLiteral("Frame1"));
-    List1 = named(new ListBox(Frame1), QStringLiteral("List1"));
-    List1->setModel(&m_catalogueView);
-    Text1 = named(new QLineEdit(Frame1), QStringLiteral("Text1"));
-    Frame6 = named(new QGroupBox(Frame1), QStringLiteral("Frame6"));
-    auto* crystals = new QGridLayout(Frame6);
+    m_frame1 = named(new QGroupBox(central), QStringLiteral("Frame1"));
+    m_list1 = named(new ListBox(m_frame1), QStringLiteral("List1"));
+    m_list1->setModel(&m_catalogueView);
+    m_text1 = named(new QLineEdit(m_frame1), QStringLiteral("Text1"));
+    m_frame6 = named(new QGroupBox(m_frame1), QStringLiteral("Frame6"));
+    auto* crystals = new QGridLayout(m_frame6);
     for (int k = 0; k < int(kCrystalFilters.size()); ++k) {
         const CrystalFilter& filter = kCrystalFilters[k];
-        QPushButton* button = Command[filter.button];
+        QPushButton* button = m_command[filter.button];
         button->setIcon(QIcon(QStringLiteral(":/crystals/%1.png").arg(filter.element)));
         button->setIconSize(QSize(32, 32));
         button->setFixedSize(40, 40);
         crystals->addWidget(button, k / 4, k % 4);
     }
     auto* searchRow = new QHBoxLayout;
-    searchRow->addWidget(Text1, 1);
-    searchRow->addWidget(Command[14]);
-    auto* catalogueLayout = new QVBoxLayout(Frame1);
-    catalogueLayout->addWidget(List1, 1);
+    searchRow->addWidget(m_text1, 1);
+    searchRow->addWidget(m_command[14]);
+    auto* catalogueLayout = new QVBoxLayout(m_frame1);
+    catalogueLayout->addWidget(m_list1, 1);
     catalogueLayout->addLayout(searchRow);
-    catalogueLayout->addWidget(Command[23]);
-    catalogueLayout->addWidget(Frame6, 0, Qt::AlignHCenter);
+    catalogueLayout->addWidget(m_command[23]);
+    catalogueLayout->addWidget(m_frame6, 0, Qt::AlignHCenter);
 
     // Character area
-    Frame5 = named(new QGroupBox(central), QStringLiteral("Frame5"));
-    Combo2 = named(new QComboBox(Frame5), QStringLiteral("Combo2"));
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->setMinimumContentsLength(10);
-    auto* characterLayout = new QHBoxLayout(Frame5);
-    characterLayout->addWidget(Combo2, 1);
-    characterLayout->addWidget(Command[13]);
+    m_frame5 = named(new QGroupBox(central), QStringLiteral("Frame5"));
+    m_combo2 = named(new QComboBox(m_frame5), QStringLiteral("Combo2"));
+    m_combo2->setEditable(true);
+    m_combo2->setInsertPolicy(QComboBox::NoInsert);
+    m_combo2->setMinimumContentsLength(10);
+    auto* characterLayout = new QHBoxLayout(m_frame5);
+    characterLayout->addWidget(m_combo2, 1);
+    characterLayout->addWidget(m_command[13]);
 
     // Count selector
-    Frame4 = named(new QGroupBox(central), QStringLiteral("Frame4"));
-    Combo1 = named(new QComboBox(Frame4), QStringLiteral("Combo1"));
+    m_frame4 = named(new QGroupBox(central), QStringLiteral("Frame4"));
+    m_combo1 = named(new QComboBox(m_frame4), QStringLiteral("Combo1"));
     for (int count = 1; count <= kCountEntries; ++count)
-        Combo1->addItem(QString::number(count));
-    Combo1->setMaxVisibleItems(12);
-    auto* countLayout = new QGridLayout(Frame4);
-    countLayout->addWidget(Combo1, 0, 0, 1, 2);
+        m_combo1->addItem(QString::number(count));
+    m_combo1->setMaxVisibleItems(12);
+    auto* countLayout = new QGridLayout(m_frame4);
+    countLayout->addWidget(m_combo1, 0, 0, 1, 2);
     for (int n = 7; n <= 12; ++n) {
-        countLayout->addWidget(Command[n], 1 + (n - 7) / 2, (n - 7) % 2);
+        countLayout->addWidget(m_command[n], 1 + (n - 7) / 2, (n - 7) % 2);
     }
 
-    Image1 = named(new QLabel(central), QStringLiteral("Image1"));
-    Image1->setPixmap(QIcon(QStringLiteral(":/pictures/picture.png")).pixmap(QSize(70, 100)));
-    Image1->setFixedSize(70, 100);
+    m_image1 = named(new QLabel(central), QStringLiteral("Image1"));
+    m_image1->setPixmap(QIcon(QStringLiteral(":/pictures/picture.png")).pixmap(QSize(70, 100)));
+    m_image1->setFixedSize(70, 100);
 
     auto* middle = new QVBoxLayout;
-    middle->addWidget(Frame5);
-    middle->addWidget(Frame4);
-    middle->addWidget(Command[1]);
-    middle->addWidget(Command[2]);
+    middle->addWidget(m_frame5);
+    middle->addWidget(m_frame4);
+    middle->addWidget(m_command[1]);
+    middle->addWidget(m_command[2]);
     middle->addStretch(1);
-    middle->addWidget(Image1, 0, Qt::AlignHCenter);
+    middle->addWidget(m_image1, 0, Qt::AlignHCenter);
 
     // Storage areas side by side: count caption, list, move, take out, sort.
     auto* storages = new QHBoxLayout;
@@ -120,17 +120,17 @@ void Form1::buildWindow()
         layout->addWidget(caption);
         layout->addWidget(list, 1);
         for (int n : {area.moveButton, area.takeOutButton, area.sortButton})
-            layout->addWidget(Command[n]);
+            layout->addWidget(m_command[n]);
         storages->addWidget(frame, 1);
     }
 
-    Frame7 = named(new QGroupBox(central), QStringLiteral("Frame7"));
-    auto* detailLayout = new QVBoxLayout(Frame7);
-    Label1 = named(new morvane::DetailLine(Frame7), QStringLiteral("Label1"));
-    Label4 = named(new morvane::DetailLine(Frame7), QStringLiteral("Label4"));
-    Label5 = named(new morvane::DetailLine(Frame7), QStringLiteral("Label5"));
-    Label6 = named(new morvane::DetailLine(Frame7), QStringLiteral("Label6"));
-    for (QLabel* label : {Label1, Label4, Label5, Label6}) {
+    m_frame7 = named(new QGroupBox(central), QStringLiteral("Frame7"));
+    auto* detailLayout = new QVBoxLayout(m_frame7);
+    m_label1 = named(new morvane::DetailLine(m_frame7), QStringLiteral("Label1"));
+    m_label4 = named(new morvane::DetailLine(m_frame7), QStringLiteral("Label4"));
+    m_label5 = named(new morvane::DetailLine(m_frame7), QStringLiteral("Label5"));
+    m_label6 = named(new morvane::DetailLine(m_frame7), QStringLiteral("Label6"));
+    for (QLabel* label : {m_label1, m_label4, m_label5, m_label6}) {
         // As high when empty as with a line of Japanese text (whose fallback
         // font is taller), so that showing a detail never shrinks the lists.
         label->setMinimumHeight(label->fontMetrics().boundingRect(QRect(), 0, QStringLiteral("全")).height());
@@ -139,18 +139,18 @@ void Form1::buildWindow()
 
     auto* right = new QVBoxLayout;
     right->addLayout(storages, 1);
-    right->addWidget(Frame7);
+    right->addWidget(m_frame7);
 
     auto* columns = new QHBoxLayout;
-    columns->addWidget(Frame1, 4);
+    columns->addWidget(m_frame1, 4);
     columns->addLayout(middle, 3);
     columns->addLayout(right, 10);
 
-    Label7 = plainLabel(QStringLiteral("Label7"), central);
-    Label8 = plainLabel(QStringLiteral("Label8"), central);
+    m_label7 = plainLabel(QStringLiteral("Label7"), central);
+    m_label8 = plainLabel(QStringLiteral("Label8"), central);
     auto* footer = new QHBoxLayout;
-    footer->addWidget(Label7);
-    footer->addWidget(Label8);
+    footer->addWidget(m_label7);
+    footer->addWidget(m_label8);
     footer->addStretch(1);
 
     auto* window = new QVBoxLayout(central);

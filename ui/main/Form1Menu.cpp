@@ -41,7 +41,7 @@ void Form1::onClecTriggered()
 {
     if (!holdsDataFolder())
         return;
-    const int chosen = Combo2->currentIndex();
+    const int chosen = m_combo2->currentIndex();
     // With nobody chosen the roster is still rewritten and the last
     // character chosen: the command always ends with a current character.
     if (chosen < 0)
@@ -54,16 +54,16 @@ void Form1::onClecTriggered()
     if (chosen >= 0) {
         // Nobody is chosen while the entry goes, so the list does not choose
         // (and load) a neighbour on its own.
-        Combo2->setCurrentIndex(-1);
-        Combo2->removeItem(chosen);
+        m_combo2->setCurrentIndex(-1);
+        m_combo2->removeItem(chosen);
     }
     selectLastCharacter();
 }
 
 void Form1::selectLastCharacter()
 {
-    if (Combo2->count() > 0) {
-        Combo2->setCurrentIndex(Combo2->count() - 1);
+    if (m_combo2->count() > 0) {
+        m_combo2->setCurrentIndex(m_combo2->count() - 1);
         return;
     }
     // Nobody is left: the deleted character's lines are not kept on screen.
@@ -71,7 +71,7 @@ void Form1::selectLastCharacter()
     m_currentCharacter.clear();
     for (Storage& storage : m_storages)
         storage.clear();
-    Combo2->setCurrentIndex(-1);
+    m_combo2->setCurrentIndex(-1);
     clearDetailPanel();
 }
 
@@ -106,7 +106,7 @@ bool Form1::registerItem(const ItemRecord& record)
     }
     m_catalogue.append(record.entry);
     m_catalogueView.appendLastEntry();
-    List1->selectRow(m_catalogueView.lineCount() - 1);
+    m_list1->selectRow(m_catalogueView.lineCount() - 1);
     return true;
 }
 
@@ -119,7 +119,7 @@ bool Form1::addCharacter(const QString& name)
         showMessage(this, messages::failedWrite(QStringLiteral("キャラクターを追加できませんでした。"), written));
         return false;
     }
-    Combo2->addItem(name);
-    Combo2->setCurrentIndex(Combo2->count() - 1);
+    m_combo2->addItem(name);
+    m_combo2->setCurrentIndex(m_combo2->count() - 1);
     return true;
 }

@@ -16,9 +16,9 @@
 using namespace morvane;
 
 const std::array<Form1::StorageArea, kStorageKindCount> Form1::kStorageAreas{{
-    {StorageKind::MogSafe, StorageKind::Bag, 2, &Form1::Frame2, &Form1::Label2, &Form1::List2,
+    {StorageKind::MogSafe, StorageKind::Bag, 2, u"モグ金庫", &Form1::m_frame2, &Form1::m_label2, &Form1::m_list2,
      1, 4, 3, 24, u"金庫が空っぽクポ；；", u"金庫が空っぽクポ；；"},
-    {StorageKind::Bag, StorageKind::MogSafe, 3, &Form1::Frame3, &Form1::Label3, &Form1::List3,
+    {StorageKind::Bag, StorageKind::MogSafe, 3, u"かばん", &Form1::m_frame3, &Form1::m_label3, &Form1::m_list3,
      2, 6, 5, 25, u"カバンが空っぽクポ；；", u"かばんが空っぽクポ；；"},
 }};
 
@@ -26,7 +26,7 @@ void Form1::onCombo2IndexChanged(int index)
 {
     m_indexChangedByChoice = index >= 0;
     if (index >= 0)
-        chooseCharacter(Combo2->itemText(index));
+        chooseCharacter(m_combo2->itemText(index));
 }
 
 void Form1::onCombo2Activated(int index)
@@ -39,7 +39,7 @@ void Form1::onCombo2Activated(int index)
         return;
     }
     if (index >= 0)
-        chooseCharacter(Combo2->itemText(index));
+        chooseCharacter(m_combo2->itemText(index));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -60,13 +60,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 
 void Form1::onCombo2TextEdited()
 {
-    if (Combo2->currentIndex() < 0)
+    if (m_combo2->currentIndex() < 0)
         return;
     // Typing a name chooses nobody; keep what was typed on screen.
-    QLineEdit* edit = Combo2->lineEdit();
+    QLineEdit* edit = m_combo2->lineEdit();
     const QString typed = edit->text();
     const int cursor = edit->cursorPosition();
-    Combo2->setCurrentIndex(-1);
+    m_combo2->setCurrentIndex(-1);
     edit->setText(typed);
     edit->setCursorPosition(cursor);
 }
@@ -119,7 +119,7 @@ void Form1::onStorageListSelected(StorageKind kind, const QModelIndex& current)
     if (!current.isValid())
         return;
     const QStringList parts = detailDisplayLines(storage(kind).detail(current.row()));
-    QLabel* const labels[] = {Label1, Label4, Label5, Label6};
+    QLabel* const labels[] = {m_label1, m_label4, m_label5, m_label6};
     for (int k = 0; k < 4 && k < parts.size(); ++k)
         labels[k]->setText(parts.at(k));
 }
@@ -170,6 +170,6 @@ void Form1::showCountCaptions()
 
 void Form1::clearDetailPanel()
 {
-    for (QLabel* label : {Label1, Label4, Label5, Label6})
+    for (QLabel* label : {m_label1, m_label4, m_label5, m_label6})
         label->clear();
 }
