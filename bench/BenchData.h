@@ -51,13 +51,13 @@ public:
                                  .arg(i + 1)
                                  .arg(itemName(i), detail(i))
                                  .arg(i % 3 == 0 ? 12 : 99);
-            write("cname.dat", {QStringLiteral("クロ")});
-            write("クロmog.dat", storageLines(0));
-            write("クロmoginfo.dat", storageDetails(0));
-            write("クロbag.dat", storageLines(7));
-            write("クロbaginfo.dat", storageDetails(7));
+            write(QStringLiteral("cname.dat"), {QStringLiteral("クロ")});
+            write(QStringLiteral("クロmog.dat"), storageLines(0));
+            write(QStringLiteral("クロmoginfo.dat"), storageDetails(0));
+            write(QStringLiteral("クロbag.dat"), storageLines(7));
+            write(QStringLiteral("クロbaginfo.dat"), storageDetails(7));
         }
-        write("item.20041101.txt", catalogue);
+        write(QStringLiteral("item.20041101.txt"), catalogue);
     }
 
     QString path() const { return m_dir.filePath(QStringLiteral("data")); }

@@ -27,6 +27,8 @@
 #include <type_traits>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 // Every figure is the ratio of a measured task to a baseline task, timed in
 // turns within one benchmark: the machine's speed drifts over seconds, and
 // taking turns makes the drift weigh on both alike.
@@ -157,7 +159,7 @@ void BM_SaveAndReloadAgainstFileCopy(benchmark::State& state)
         || !fillStorage(bag, bench::storageLines(7), bench::storageDetails(7)))
         state.SkipWithError("benchmark storages cannot be encoded");
     const bench::SampleDataFolder copied(true);
-    const QStringList names{"クロmog.dat", "クロbag.dat", "クロmoginfo.dat", "クロbaginfo.dat"};
+    const QStringList names{u"クロmog.dat"_s, u"クロbag.dat"_s, u"クロmoginfo.dat"_s, u"クロbaginfo.dat"_s};
     takeTurns(
         state,
         [&] {

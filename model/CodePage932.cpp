@@ -54,7 +54,7 @@ QString decode(QByteArrayView bytes)
     for (qsizetype i = 0; i < size; ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         if (byte < 0x80) {
-            *out++ = QChar(byte);
+            *out++ = QChar(char16_t(byte));
         } else if (!isLeadByte(byte)) {
             *out++ = QChar(kSingleByte[byte]);
         } else if (i + 1 < size && isTrailByte(static_cast<unsigned char>(bytes[i + 1]))) {

@@ -42,7 +42,7 @@ inline QStringList texts(const QAbstractItemModel* model)
     return texts;
 }
 
-inline QPushButton* button(QWidget* w, int n) { return control<QPushButton>(w, "Command" + QString::number(n)); }
+inline QPushButton* button(QWidget* w, int n) { return control<QPushButton>(w, QStringLiteral("Command") + QString::number(n)); }
 inline QString text(QWidget* w, const QString& label) { return control<QLabel>(w, label)->text(); }
 inline QStringList rows(QWidget* w, const QString& list) { return texts(control<QAbstractItemView>(w, list)->model()); }
 inline int selectedRow(QWidget* w, const QString& list) { return control<QAbstractItemView>(w, list)->currentIndex().row(); }
@@ -51,7 +51,7 @@ inline int selectedRow(QWidget* w, const QString& list) { return control<QAbstra
 // Command12 being enabled, as in "12 101111".
 inline QString selector(QWidget* w)
 {
-    QString state = control<QComboBox>(w, "Combo1")->currentText() + u' ';
+    QString state = control<QComboBox>(w, QStringLiteral("Combo1"))->currentText() + u' ';
     for (int n = 7; n <= 12; ++n)
         state += button(w, n)->isEnabled() ? u'1' : u'0';
     return state;
@@ -60,7 +60,7 @@ inline QString selector(QWidget* w)
 // The detail panel's four lines, top to bottom.
 inline QStringList detailPanel(QWidget* w)
 {
-    return {text(w, "Label1"), text(w, "Label4"), text(w, "Label5"), text(w, "Label6")};
+    return {text(w, QStringLiteral("Label1")), text(w, QStringLiteral("Label4")), text(w, QStringLiteral("Label5")), text(w, QStringLiteral("Label6"))};
 }
 
 // Selects a row the way a player does: a click on it.
@@ -80,9 +80,9 @@ struct Session {
 
     Session(const QStringList& catalogue, const QStringList& roster)
     {
-        write("item.20041101.txt", catalogue);
+        write(QStringLiteral("item.20041101.txt"), catalogue);
         if (!roster.isEmpty())
-            write("cname.dat", roster);
+            write(QStringLiteral("cname.dat"), roster);
     }
 
     QString path(const QString& file) const { return dir.filePath(file); }
@@ -100,11 +100,11 @@ struct Session {
     }
 
     QWidget* w() const { return window.get(); }
-    QComboBox* characters() const { return control<QComboBox>(w(), "Combo2"); }
+    QComboBox* characters() const { return control<QComboBox>(w(), QStringLiteral("Combo2")); }
 
     void put(int catalogueLine, int intoButton) const
     {
-        clickRow(w(), "List1", catalogueLine);
+        clickRow(w(), QStringLiteral("List1"), catalogueLine);
         button(w(), intoButton)->click();
     }
 

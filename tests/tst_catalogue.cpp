@@ -8,6 +8,7 @@
 #include <QTest>
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 class CatalogueTest : public QObject {
     Q_OBJECT
@@ -40,8 +41,8 @@ private slots:
         const QByteArray bytes = cp932::encode(line).value(); // the record's fields point into it
         const ParsedRecord r = parseCatalogueRecord(bytes, qint16(nullStack));
         const QString fields = decodeLines(r.name.toByteArray()).value(0) + u'/' + decodeLines(r.detail.toByteArray()).value(0);
-        QCOMPARE(r.verdict == ParsedRecord::Verdict::Excluded     ? "excluded"
-                 : r.verdict == ParsedRecord::Verdict::Unreadable ? "unreadable"
+        QCOMPARE(r.verdict == ParsedRecord::Verdict::Excluded     ? u"excluded"_s
+                 : r.verdict == ParsedRecord::Verdict::Unreadable ? u"unreadable"_s
                      : QStringLiteral("%1 %2 %3 %4").arg(r.number).arg(r.auxValue).arg(r.stackSize).arg(fields),
                  parsed);
     }
@@ -52,17 +53,17 @@ private slots:
         QStringList seed;
         for (int i = 0; i < ItemCatalogue::kCapacity - 1; ++i)
             seed << QStringLiteral("%1\tItem%1\td\t0\t0\t1").arg(i);
-        QVERIFY(writeTextFile(dir.filePath("seed.txt"), seed).ok());
-        QVERIFY(writeTextFile(dir.filePath("item.dat"), {"1\tExcluded\td\t0\t1\t1", "garbage", "2\tLast\tl\t0\t0\tNULL",
-                                                          "", "3\tOver\td\t0\t0\t1"}).ok());
+        QVERIFY(writeTextFile(dir.filePath(u"seed.txt"_s), seed).ok());
+        QVERIFY(writeTextFile(dir.filePath(u"item.dat"_s), {u"1\tExcluded\td\t0\t1\t1"_s, u"garbage"_s, u"2\tLast\tl\t0\t0\tNULL"_s,
+                                                          u""_s, u"3\tOver\td\t0\t0\t1"_s}).ok());
         ItemCatalogue catalogue;
-        QCOMPARE(catalogue.loadFile(dir.filePath("seed.txt"), kSeedNullStackSize).linesBeyondCapacity, 0);
-        const CatalogueFileReport r = catalogue.loadFile(dir.filePath("item.dat"), kRegisteredNullStackSize);
+        QCOMPARE(catalogue.loadFile(dir.filePath(u"seed.txt"_s), kSeedNullStackSize).linesBeyondCapacity, 0);
+        const CatalogueFileReport r = catalogue.loadFile(dir.filePath(u"item.dat"_s), kRegisteredNullStackSize);
         // Unreadable lines, the first of them, loadable lines beyond the capacity.
         QCOMPARE(QStringLiteral("%1 %2 %3").arg(r.unreadableLines).arg(r.firstUnreadableLine).arg(r.linesBeyondCapacity),
                  QStringLiteral("2 2 1"));
         QCOMPARE(catalogue.entryCount(), ItemCatalogue::kCapacity);
-        QVERIFY(!catalogue.append({1, "x", "y", 0, 1}));
+        QVERIFY(!catalogue.append({1, u"x"_s, u"y"_s, 0, 1}));
         CatalogueView view(catalogue);
         view.showAll();
         QCOMPARE(view.lineCount(), CatalogueView::kCapacity);

@@ -12,6 +12,7 @@
 #include <QTest>
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -58,22 +59,22 @@ private slots:
         QTemporaryDir dir;
         const DataFolder folder(dir.path());
         Storage mog, bag;
-        QVERIFY(fillStorage(mog, {"old\t\t1"}, {"Old"}));
-        QVERIFY(saveStorages(folder, "Kuro", {&mog, &bag}).ok());
-        const QList<QByteArray> before = characterFiles(dir, "Kuro");
+        QVERIFY(fillStorage(mog, {u"old\t\t1"_s}, {u"Old"_s}));
+        QVERIFY(saveStorages(folder, u"Kuro"_s, {&mog, &bag}).ok());
+        const QList<QByteArray> before = characterFiles(dir, u"Kuro"_s);
 
-        QVERIFY(mog.append("new\t\t2", "New") == Storage::AppendResult::Added);
-        QVERIFY(bag.append("bag\t\t3", "Bag") == Storage::AppendResult::Added);
+        QVERIFY(mog.append(u"new\t\t2"_s, u"New"_s) == Storage::AppendResult::Added);
+        QVERIFY(bag.append(u"bag\t\t3"_s, u"Bag"_s) == Storage::AppendResult::Added);
         faults::stopAfterSteps(steps);
-        QVERIFY(!saveStorages(folder, "Kuro", {&mog, &bag}).ok());
+        QVERIFY(!saveStorages(folder, u"Kuro"_s, {&mog, &bag}).ok());
         faults::stopAfterSteps(-1);
 
         Storage mog2, bag2;
-        QCOMPARE(loadStorages(folder, "Kuro", {&mog2, &bag2}).recovery, recovery);
+        QCOMPARE(loadStorages(folder, u"Kuro"_s, {&mog2, &bag2}).recovery, recovery);
         const QList<QByteArray> expected = afterSave ? QList<QByteArray>{"old\t\t1\r\nnew\t\t2\r\n", "Old\r\nNew\r\n",
                                                                          "bag\t\t3\r\n", "Bag\r\n"}
                                                      : before;
-        QCOMPARE(characterFiles(dir, "Kuro"), expected);
+        QCOMPARE(characterFiles(dir, u"Kuro"_s), expected);
         QCOMPARE(mog2.lineCount(), afterSave ? 2 : 1);
         // Nothing of the transaction is left behind, and a second reading has nothing to recover.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);
@@ -83,17 +84,17 @@ private slots:
     void failedWriteInTheMiddleLeavesEveryFileAsItWas()
     {
         QTemporaryDir dir;
-        QVERIFY(writeBytes(dir.filePath("a.dat"), "A\r\n") && writeBytes(dir.filePath("b.dat"), "B\r\n"));
+        QVERIFY(writeBytes(dir.filePath(u"a.dat"_s), "A\r\n") && writeBytes(dir.filePath(u"b.dat"_s), "B\r\n"));
         FileTransaction transaction(dir.path());
-        transaction.replace("a.dat", "A2\r\n");
-        transaction.replace("b.dat", "B2\r\n");
+        transaction.replace(u"a.dat"_s, "A2\r\n");
+        transaction.replace(u"b.dat"_s, "B2\r\n");
         // The first file's new contents are written whole; the disk fills during the second's.
         faults::failWritesAfter(5);
         const FileResult result = transaction.commit();
         QVERIFY(!result.ok());
-        QCOMPARE(result.path(), dir.filePath("b.dat"));
-        QCOMPARE(readBytes(dir.filePath("a.dat")) + readBytes(dir.filePath("b.dat")), QByteArray("A\r\nB\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"a.dat", "b.dat"}));
+        QCOMPARE(result.path(), dir.filePath(u"b.dat"_s));
+        QCOMPARE(readBytes(dir.filePath(u"a.dat"_s)) + readBytes(dir.filePath(u"b.dat"_s)), QByteArray("A\r\nB\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"a.dat"_s, u"b.dat"_s}));
     }
 
     // An append never glues its line to a last line without a line end, and
@@ -116,13 +117,13 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
         QTemporaryDir dir;
-        const QString path = dir.filePath("cname.dat");
+        const QString path = dir.filePath(u"cname.dat"_s);
         if (!before.isEmpty())
             QVERIFY(writeBytes(path, before));
         faults::failWritesAfter(3);
-        QVERIFY(!appendTextLine(path, "Shiro").ok());
+        QVERIFY(!appendTextLine(path, u"Shiro"_s).ok());
         QCOMPARE(readBytes(path), before);
-        QVERIFY(appendTextLine(path, "Shiro").ok());
+        QVERIFY(appendTextLine(path, u"Shiro"_s).ok());
         QCOMPARE(readBytes(path), after);
     }
 
@@ -130,15 +131,15 @@ private slots:
     void failureReasonsNameTheCause()
     {
         QTemporaryDir dir;
-        const FileResult missingFolder = writeTextFile(dir.filePath("gone/cname.dat"), {"Kuro"});
+        const FileResult missingFolder = writeTextFile(dir.filePath(u"gone/cname.dat"_s), {u"Kuro"_s});
         QCOMPARE(missingFolder.reason(), QStringLiteral("フォルダーが見つかりません"));
-        QCOMPARE(appendTextLine(dir.filePath("gone/cname.dat"), "Kuro").reason(),
+        QCOMPARE(appendTextLine(dir.filePath(u"gone/cname.dat"_s), u"Kuro"_s).reason(),
                  QStringLiteral("フォルダーが見つかりません"));
-        QVERIFY(QDir(dir.path()).mkdir("cname.dat"));
-        QCOMPARE(writeTextFile(dir.filePath("cname.dat"), {"Kuro"}).reason(),
+        QVERIFY(QDir(dir.path()).mkdir(u"cname.dat"_s));
+        QCOMPARE(writeTextFile(dir.filePath(u"cname.dat"_s), {u"Kuro"_s}).reason(),
                  QStringLiteral("ファイルの場所にフォルダーがあります"));
-        const QString longName = QString(300, u'x') + ".dat";
-        QCOMPARE(writeTextFile(dir.filePath(longName), {"Kuro"}).reason(), QStringLiteral("ファイル名が長すぎます"));
+        const QString longName = QString(300, u'x') + u".dat"_s;
+        QCOMPARE(writeTextFile(dir.filePath(longName), {u"Kuro"_s}).reason(), QStringLiteral("ファイル名が長すぎます"));
     }
 
     // Reading stops at the line limit; the line ends are those of a whole read.
@@ -170,9 +171,9 @@ private slots:
         QFETCH(QByteArray, kept);
         QFETCH(bool, more);
         QTemporaryDir dir;
-        QVERIFY(writeBytes(dir.filePath("f"), bytes));
+        QVERIFY(writeBytes(dir.filePath(u"f"_s), bytes));
         bool reportedMore = !more;
-        const FileContents read = readLeadingLines(dir.filePath("f"), maxLines, &reportedMore);
+        const FileContents read = readLeadingLines(dir.filePath(u"f"_s), maxLines, &reportedMore);
         QVERIFY(read.result.ok());
         QCOMPARE(read.bytes, kept);
         QCOMPARE(reportedMore, more);

@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QStringList kAllNames{"炎のクリスタル", "闇の塊", "ダガー", "木綿糸", "闇のクリスタル", "闇の塊", "Apple"};
+const QStringList kAllNames{u"炎のクリスタル"_s, u"闇の塊"_s, u"ダガー"_s, u"木綿糸"_s, u"闇のクリスタル"_s, u"闇の塊"_s, u"Apple"_s};
 const QString kStack12 = QStringLiteral("12 101111");
 const QString kStack99 = QStringLiteral("99 011111");
 
@@ -18,7 +20,7 @@ QStringList catalogue(int firstStack = 12)
     const int stacks[] = {firstStack, 12, 1, 99, 12, 5, 5};
     QStringList records;
     for (int i = 0; i < kAllNames.size(); ++i)
-        records << record(i + 1, kAllNames[i], "d", stacks[i]);
+        records << record(i + 1, kAllNames[i], u"d"_s, stacks[i]);
     return records;
 }
 
@@ -44,33 +46,33 @@ private slots:
         QFETCH(int, firstStack);
         QFETCH(bool, withRoster);
         QFETCH(QString, selectorState);
-        Session s(catalogue(firstStack), withRoster ? QStringList{"Kuro", "Shiro"} : QStringList{});
-        s.write("Kuromog.dat", {"a", "b", "c"});
-        s.write("Kurobag.dat", {"v", "w", "x", "y", "z"});
-        s.write("Kurobaginfo.dat", {"V1<br>V2", "W"});
+        Session s(catalogue(firstStack), withRoster ? QStringList{u"Kuro"_s, u"Shiro"_s} : QStringList{});
+        s.write(u"Kuromog.dat"_s, {u"a"_s, u"b"_s, u"c"_s});
+        s.write(u"Kurobag.dat"_s, {u"v"_s, u"w"_s, u"x"_s, u"y"_s, u"z"_s});
+        s.write(u"Kurobaginfo.dat"_s, {u"V1<br>V2"_s, u"W"_s});
         s.start();
         QWidget* w = s.w();
-        const QStringList captions{"モグ金庫へ", "かばんへ", "アイテムを消去", "かばんへ", "アイテムを消去", "モグ金庫へ",
-                                   "12", "99", "+1", "-1", "+10", "-10", "保存", "検索",
-                                   "", "", "", "", "", "", "", "", "すべて表示", "ソート", "ソート"};
+        const QStringList captions{u"モグ金庫へ"_s, u"かばんへ"_s, u"アイテムを消去"_s, u"かばんへ"_s, u"アイテムを消去"_s, u"モグ金庫へ"_s,
+                                   u"12"_s, u"99"_s, u"+1"_s, u"-1"_s, u"+10"_s, u"-10"_s, u"保存"_s, u"検索"_s,
+                                   u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u"すべて表示"_s, u"ソート"_s, u"ソート"_s};
         for (int n = 1; n <= 25; ++n)
             QCOMPARE(button(w, n)->text(), captions.at(n - 1));
         QCOMPARE(w->windowTitle(), QStringLiteral("Morvane for FF XI"));
 
         QCOMPARE(selector(w), selectorState);
-        QCOMPARE(rows(w, "List1"), kAllNames);
-        QCOMPARE(selectedRow(w, "List1"), 0);
-        QCOMPARE(text(w, "Label2") + text(w, "Label3"),
-                 withRoster ? "3個、入っています5個、入っています" : "0個、入っています0個、入っています");
+        QCOMPARE(rows(w, u"List1"_s), kAllNames);
+        QCOMPARE(selectedRow(w, u"List1"_s), 0);
+        QCOMPARE(text(w, u"Label2"_s) + text(w, u"Label3"_s),
+                 withRoster ? u"3個、入っています5個、入っています"_s : u"0個、入っています0個、入っています"_s);
         // The first stored lines are selected, so their details were shown before the panel was cleared.
-        QCOMPARE((QList<int>{selectedRow(w, "List2"), selectedRow(w, "List3")}), QList<int>(2, withRoster ? 0 : -1));
+        QCOMPARE((QList<int>{selectedRow(w, u"List2"_s), selectedRow(w, u"List3"_s)}), QList<int>(2, withRoster ? 0 : -1));
         QCOMPARE(detailPanel(w), QStringList(4, QString()));
         if (!withRoster) {
             MessageCatcher messages;
             button(w, 1)->click();
             button(w, 13)->click();
-            QCOMPARE(messages.texts(), QStringList{"誰もいないクポ；；"});
-            QVERIFY(!QFile::exists(s.path("mog.dat")) && !QFile::exists(s.path("cname.dat")));
+            QCOMPARE(messages.texts(), QStringList{u"誰もいないクポ；；"_s});
+            QVERIFY(!QFile::exists(s.path(u"mog.dat"_s)) && !QFile::exists(s.path(u"cname.dat"_s)));
         }
     }
 
@@ -81,13 +83,13 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("found");
         QTest::addColumn<QString>("selectorState");
-        QTest::newRow("search part of a name") << 14 << "クリ" << QStringList{"炎のクリスタル", "闇のクリスタル"} << kStack12;
+        QTest::newRow("search part of a name") << 14 << u"クリ"_s << QStringList{u"炎のクリスタル"_s, u"闇のクリスタル"_s} << kStack12;
         QTest::newRow("search empty text") << 14 << "" << kAllNames << kStack12;
         QTest::newRow("search start-up text") << 14 << "アイテム名を入力" << QStringList{} << kStack99;
         QTest::newRow("search is case-sensitive") << 14 << "apple" << QStringList{} << kStack99;
         QTest::newRow("search unclosed bracket") << 14 << "[クリ" << QStringList{} << kStack99;
         QTest::newRow("darkness: cluster first, duplicate twice")
-            << 15 << "" << QStringList{"闇の塊", "闇のクリスタル", "闇の塊"} << kStack12;
+            << 15 << u""_s << QStringList{u"闇の塊"_s, u"闇のクリスタル"_s, u"闇の塊"_s} << kStack12;
         QTest::newRow("lightning: nothing, silently") << 22 << "" << QStringList{} << kStack99;
         QTest::newRow("show all") << 23 << "" << kAllNames << kStack12;
     }
@@ -100,28 +102,28 @@ private slots:
         QFETCH(QString, selectorState);
         Session s(catalogue(), {});
         s.start();
-        clickRow(s.w(), "List1", 3);
+        clickRow(s.w(), u"List1"_s, 3);
         MessageCatcher messages;
-        control<QLineEdit>(s.w(), "Text1")->setText(typed);
+        control<QLineEdit>(s.w(), u"Text1"_s)->setText(typed);
         button(s.w(), command)->click();
-        QCOMPARE(rows(s.w(), "List1"), found);
-        QCOMPARE(selectedRow(s.w(), "List1"), found.isEmpty() ? -1 : 0);
+        QCOMPARE(rows(s.w(), u"List1"_s), found);
+        QCOMPARE(selectedRow(s.w(), u"List1"_s), found.isEmpty() ? -1 : 0);
         QCOMPARE(selector(s.w()), selectorState);
         const bool noMatch = command == 14 && found.isEmpty();
-        QCOMPARE(messages.texts(), noMatch ? QStringList{"該当するアイテムはありません"} : QStringList{});
+        QCOMPARE(messages.texts(), noMatch ? QStringList{u"該当するアイテムはありません"_s} : QStringList{});
     }
 
     void startUpProblemsAreReportedOnce()
     {
-        Session s({record(1, "A", "d", 99), "broken line", "2\tB\td\t0\t0\tmany"}, {});
-        s.write("item.dat", {"", "3\tC\td\t0\t0\tNULL"});
+        Session s({record(1, u"A"_s, u"d"_s, 99), u"broken line"_s, u"2\tB\td\t0\t0\tmany"_s}, {});
+        s.write(u"item.dat"_s, {u""_s, u"3\tC\td\t0\t0\tNULL"_s});
         MessageCatcher messages;
         s.start();
         QTRY_COMPARE(messages.texts().size(), 1);
         const QString message = messages.texts().first();
-        QVERIFY2(message.contains("item.20041101.txt の 2 行") && message.contains("最初は 2 行目"), qPrintable(message));
-        QVERIFY2(message.contains("item.dat の 1 行") && message.contains("最初は 1 行目"), qPrintable(message));
-        QCOMPARE(rows(s.w(), "List1"), (QStringList{"A", "C"}));
+        QVERIFY2(message.contains(u"item.20041101.txt の 2 行"_s) && message.contains(u"最初は 2 行目"_s), qPrintable(message));
+        QVERIFY2(message.contains(u"item.dat の 1 行"_s) && message.contains(u"最初は 1 行目"_s), qPrintable(message));
+        QCOMPARE(rows(s.w(), u"List1"_s), (QStringList{u"A"_s, u"C"_s}));
         s.w()->hide();
         s.w()->show();
         QCoreApplication::processEvents(); // runs what showing posted, the report included
@@ -132,15 +134,15 @@ private slots:
     // start-up reads anything, and the player is told once.
     void startUpFinishesAnInterruptedSave()
     {
-        Session s(catalogue(), {"Kuro"});
-        s.write("Kuromog.dat", {"old"});
-        s.write("morvane-save-0.tmp", {"new"});
-        QVERIFY(writeBytes(s.path("morvane.journal"), "morvane-save-0.tmp\tKuromog.dat\n"));
+        Session s(catalogue(), {u"Kuro"_s});
+        s.write(u"Kuromog.dat"_s, {u"old"_s});
+        s.write(u"morvane-save-0.tmp"_s, {u"new"_s});
+        QVERIFY(writeBytes(s.path(u"morvane.journal"_s), "morvane-save-0.tmp\tKuromog.dat\n"));
         MessageCatcher messages;
         s.start();
-        QTRY_COMPARE(messages.texts(), QStringList{"前回の保存が途中で止まっていたため、その保存を最後まで済ませました。"});
-        QCOMPARE(rows(s.w(), "List2"), QStringList{"new"});
-        QCOMPARE(QDir(s.dir.path()).entryList({"morvane-save-*", "morvane.journal"}, QDir::Files), QStringList());
+        QTRY_COMPARE(messages.texts(), QStringList{u"前回の保存が途中で止まっていたため、その保存を最後まで済ませました。"_s});
+        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"new"_s});
+        QCOMPARE(QDir(s.dir.path()).entryList({u"morvane-save-*"_s, u"morvane.journal"_s}, QDir::Files), QStringList());
     }
 };
 

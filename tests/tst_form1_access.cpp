@@ -14,14 +14,16 @@
 #include <algorithm>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 Session kuro()
 {
     // The first line's stack of 5 leaves every count button enabled, so Tab passes them all.
-    Session s({record(1, "炎のクリスタル", "炎の力", 5), record(2, "ダガー", "d", 1), record(3, "闇のクリスタル", "d", 12)},
-              {"Kuro"});
-    s.write("Kuromog.dat", {"炎のクリスタル\t12", "ダガー\t\t1"});
+    Session s({record(1, u"炎のクリスタル"_s, u"炎の力"_s, 5), record(2, u"ダガー"_s, u"d"_s, 1), record(3, u"闇のクリスタル"_s, u"d"_s, 12)},
+              {u"Kuro"_s});
+    s.write(u"Kuromog.dat"_s, {u"炎のクリスタル\t12"_s, u"ダガー\t\t1"_s});
     return s;
 }
 
@@ -67,10 +69,10 @@ private slots:
         s.start();
         QCOMPARE(focusName(), QStringLiteral("List1"));
         const QStringList order{
-            "Text1", "Command14", "Command23", "Command15", "Command16", "Command17", "Command18", "Command19",
-            "Command20", "Command21", "Command22", "Combo2", "Command13", "Combo1", "Command7", "Command8",
-            "Command9", "Command10", "Command11", "Command12", "Command1", "Command2", "List2", "Command4",
-            "Command3", "Command24", "List3", "Command6", "Command5", "Command25", "List1"};
+            u"Text1"_s, u"Command14"_s, u"Command23"_s, u"Command15"_s, u"Command16"_s, u"Command17"_s, u"Command18"_s, u"Command19"_s,
+            u"Command20"_s, u"Command21"_s, u"Command22"_s, u"Combo2"_s, u"Command13"_s, u"Combo1"_s, u"Command7"_s, u"Command8"_s,
+            u"Command9"_s, u"Command10"_s, u"Command11"_s, u"Command12"_s, u"Command1"_s, u"Command2"_s, u"List2"_s, u"Command4"_s,
+            u"Command3"_s, u"Command24"_s, u"List3"_s, u"Command6"_s, u"Command5"_s, u"Command25"_s, u"List1"_s};
         QStringList visited;
         for (qsizetype k = 0; k < order.size(); ++k) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -85,17 +87,17 @@ private slots:
     {
         Session s = kuro();
         s.start();
-        auto* search = control<QLineEdit>(s.w(), "Text1");
+        auto* search = control<QLineEdit>(s.w(), u"Text1"_s);
         QTest::keyClick(s.w(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), search);
         QCOMPARE(search->selectedText(), search->text());
-        search->insert("クリ"); // what typing does, which QTest only does for ASCII
+        search->insert(u"クリ"_s); // what typing does, which QTest only does for ASCII
         QTest::keyClick(search, Qt::Key_Return);
-        QCOMPARE(rows(s.w(), "List1"), (QStringList{"炎のクリスタル", "闇のクリスタル"}));
-        search->setText("none such");
+        QCOMPARE(rows(s.w(), u"List1"_s), (QStringList{u"炎のクリスタル"_s, u"闇のクリスタル"_s}));
+        search->setText(u"none such"_s);
         MessageCatcher messages;
         QTest::keyClick(search, Qt::Key_Enter);
-        QCOMPARE(messages.texts(), QStringList{"該当するアイテムはありません"});
+        QCOMPARE(messages.texts(), QStringList{u"該当するアイテムはありません"_s});
     }
 
     void shortcuts()
@@ -103,14 +105,14 @@ private slots:
         Session s = kuro();
         s.start();
         // Delete takes the selected line out of the list that has the focus.
-        auto* safe = control<QAbstractItemView>(s.w(), "List2");
-        clickRow(s.w(), "List2", 0);
+        auto* safe = control<QAbstractItemView>(s.w(), u"List2"_s);
+        clickRow(s.w(), u"List2"_s, 0);
         QTest::keyClick(safe, Qt::Key_Delete);
-        QCOMPARE(rows(s.w(), "List2"), QStringList{"ダガー\t\t1"});
+        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"ダガー\t\t1"_s});
         QTest::keyClick(s.w(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(s.bytes("Kuromog.dat"), fileLines({"ダガー\t\t1"}));
+        QCOMPARE(s.bytes(u"Kuromog.dat"_s), fileLines({u"ダガー\t\t1"_s}));
         // Menu captions carry no mnemonics; the shortcut is the action's.
-        auto* end = control<QAction>(s.w(), "end");
+        auto* end = control<QAction>(s.w(), u"end"_s);
         QCOMPARE(end->text(), QStringLiteral("終了"));
         QTest::keyClick(s.w(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!s.w()->isVisible());
@@ -132,7 +134,7 @@ private slots:
         const QImage closed = bar->grab().toImage();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QCOMPARE(QApplication::focusWidget(), bar);
-        QCOMPARE(bar->activeAction(), control<QAction>(s.w(), "itemadd"));
+        QCOMPARE(bar->activeAction(), control<QAction>(s.w(), u"itemadd"_s));
         // The chosen command shows as chosen.
         const QRect chosen = bar->actionGeometry(bar->activeAction());
         QVERIFY(strongestChange(bar->grab().toImage().copy(chosen), closed.copy(chosen)) >= 128);
@@ -141,9 +143,9 @@ private slots:
         QCOMPARE(focusName(), QStringLiteral("List1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QTest::keyClick(bar, Qt::Key_Right);
-        QCOMPARE(bar->activeAction(), control<QAction>(s.w(), "addc"));
+        QCOMPARE(bar->activeAction(), control<QAction>(s.w(), u"addc"_s));
         QTest::keyClick(bar, Qt::Key_Return);
-        QWidget* form2 = s.w()->findChild<QWidget*>("Form2");
+        QWidget* form2 = s.w()->findChild<QWidget*>(u"Form2"_s);
         QVERIFY(form2 && form2->isVisible());
     }
 
@@ -166,14 +168,14 @@ private slots:
         view->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(view->hasFocus());
         const QImage focused = view->viewport()->grab().toImage();
-        control<QWidget>(s.w(), "Text1")->setFocus();
+        control<QWidget>(s.w(), u"Text1"_s)->setFocus();
         QTRY_VERIFY(!view->hasFocus());
         const QImage unfocused = view->viewport()->grab().toImage();
         const QModelIndex current = view->currentIndex();
         const int rowHeight = view->visualRect(view->model()->index(0, 0)).height();
         const QRect row = current.isValid() ? view->visualRect(current)
                                             : QRect(0, 0, view->viewport()->width(), qMax(rowHeight, 10));
-        QVERIFY(list == "List3" ? !current.isValid() : current.isValid());
+        QVERIFY(list == u"List3"_s ? !current.isValid() : current.isValid());
         const int change = strongestChange(focused.copy(row), unfocused.copy(row));
         QVERIFY2(change >= 128, qPrintable(QString::number(change)));
     }

@@ -18,18 +18,20 @@
 
 #include <set>
 
+using namespace Qt::StringLiterals;
+
 using morvane::StorageLineDelegate;
 
 namespace {
 
 const QString kLongName = QStringLiteral("とても長い名前のアイテムとても長い名前のアイテムとても長い名前のアイテムとても長い"); // 40 letters
-const QStringList kStored{kLongName + "\t99", "abc\t\t1", "no count at all", "炎のクリスタル\t12"};
+const QStringList kStored{kLongName + u"\t99"_s, u"abc\t\t1"_s, u"no count at all"_s, u"炎のクリスタル\t12"_s};
 
 Session kuroWithStoredLines()
 {
-    Session s({record(1, "炎のクリスタル", "炎の力", 12)}, {"Kuro"});
-    s.write("Kuromog.dat", kStored);
-    s.write("Kurobag.dat", kStored);
+    Session s({record(1, u"炎のクリスタル"_s, u"炎の力"_s, 12)}, {u"Kuro"_s});
+    s.write(u"Kuromog.dat"_s, kStored);
+    s.write(u"Kurobag.dat"_s, kStored);
     return s;
 }
 
@@ -94,7 +96,7 @@ private slots:
             s.w()->resize(s.w()->minimumSizeHint());
             QTRY_COMPARE(s.w()->size(), s.w()->minimumSizeHint());
         }
-        for (const char* name : {"List2", "List3"}) {
+        for (const QString& name : {u"List2"_s, u"List3"_s}) {
             auto* list = control<QAbstractItemView>(s.w(), name);
             const QImage painted = list->viewport()->grab().toImage();
             const QRect viewport = list->viewport()->rect();
@@ -125,7 +127,7 @@ private slots:
     {
         Session s = kuroWithStoredLines();
         s.start();
-        auto* list = control<QAbstractItemView>(s.w(), "List2");
+        auto* list = control<QAbstractItemView>(s.w(), u"List2"_s);
         auto tooltipAt = [list](int row) {
             const QPoint point = list->visualRect(list->model()->index(row, 0)).center();
             QHelpEvent help(QEvent::ToolTip, point, list->viewport()->mapToGlobal(point));
@@ -140,20 +142,20 @@ private slots:
     {
         Session s = kuroWithStoredLines();
         const QString comment = QString(200, u'長');
-        s.write("Kuromoginfo.dat", {"[片手剣]全種<br>" + comment + "<br><b>x</b><br>" + comment, "short"});
+        s.write(u"Kuromoginfo.dat"_s, {u"[片手剣]全種<br>"_s + comment + u"<br><b>x</b><br>"_s + comment, u"short"_s});
         s.start();
         const QSize size = s.w()->size();
         const QSize minimum = s.w()->minimumSizeHint();
-        clickRow(s.w(), "List2", 1);
-        clickRow(s.w(), "List2", 0);
-        QCOMPARE(detailPanel(s.w()), (QStringList{"[片手剣]全種", comment, "<b>x</b>", comment}));
+        clickRow(s.w(), u"List2"_s, 1);
+        clickRow(s.w(), u"List2"_s, 0);
+        QCOMPARE(detailPanel(s.w()), (QStringList{u"[片手剣]全種"_s, comment, u"<b>x</b>"_s, comment}));
         QTest::qWait(20); // lets the layout settle
         QCOMPARE(s.w()->size(), size);
         QCOMPARE(s.w()->minimumSizeHint(), minimum);
 
-        auto* cut = control<morvane::DetailLine>(s.w(), "Label4");
-        QVERIFY(cut->isCut() && !control<morvane::DetailLine>(s.w(), "Label1")->isCut());
-        QVERIFY(control<QWidget>(s.w(), "Frame7")->rect().contains(cut->geometry()));
+        auto* cut = control<morvane::DetailLine>(s.w(), u"Label4"_s);
+        QVERIFY(cut->isCut() && !control<morvane::DetailLine>(s.w(), u"Label1"_s)->isCut());
+        QVERIFY(control<QWidget>(s.w(), u"Frame7"_s)->rect().contains(cut->geometry()));
         QHelpEvent help(QEvent::ToolTip, cut->rect().center(), cut->mapToGlobal(cut->rect().center()));
         QApplication::sendEvent(cut, &help);
         QTRY_VERIFY(QToolTip::isVisible());
@@ -175,7 +177,7 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QString, dialog);
         QFETCH(bool, offTheLeft);
-        Session s({record(1, "炎のクリスタル", "炎の力", 12)}, {});
+        Session s({record(1, u"炎のクリスタル"_s, u"炎の力"_s, 12)}, {});
         s.start();
         QWidget* main = s.w();
         const QRect screen = main->screen()->availableGeometry();
@@ -210,7 +212,7 @@ private slots:
         const QRect box = messageGeometry(text);
         QVERIFY(box.isValid());
         // The title and a title bar's icon and three buttons, each as wide as the bar is high.
-        const int title = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance("Morvane");
+        const int title = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(u"Morvane"_s);
         const int titleBarHeight = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
         QVERIFY2(box.width() >= title + 4 * titleBarHeight, qPrintable(QString::number(box.width())));
     }

@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QDateTime kLongAgo(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
@@ -62,9 +64,9 @@ private slots:
     void secondWindowOnTheFolderTouchesNothing()
     {
         QFETCH(QString, attempt);
-        Session s({record(1, "炎のクリスタル", "d", 12)}, {"Kuro"});
-        s.write("Kuromog.dat", {"炎のクリスタル x12"});
-        s.write("Kuromoginfo.dat", {"d"});
+        Session s({record(1, u"炎のクリスタル"_s, u"d"_s, 12)}, {u"Kuro"_s});
+        s.write(u"Kuromog.dat"_s, {u"炎のクリスタル x12"_s});
+        s.write(u"Kuromoginfo.dat"_s, {u"d"_s});
         s.start();
         QVERIFY(s.window->holdsDataFolder());
         for (const QFileInfo& file : QDir(s.dir.path()).entryInfoList(QDir::Files | QDir::Hidden)) {
@@ -82,49 +84,49 @@ private slots:
         QVERIFY(!second.holdsDataFolder());
         second.show();
         QVERIFY(!second.isVisible());
-        QCOMPARE(rows(&second, "List1"), QStringList());
-        QCOMPARE(control<QComboBox>(&second, "Combo2")->count(), 0);
+        QCOMPARE(rows(&second, u"List1"_s), QStringList());
+        QCOMPARE(control<QComboBox>(&second, u"Combo2"_s)->count(), 0);
 
-        if (attempt == "save") {
+        if (attempt == u"save"_s) {
             button(&second, 13)->click();
-        } else if (attempt == "choose") {
-            control<QComboBox>(&second, "Combo2")->addItem(QStringLiteral("Kuro"));
-            control<QComboBox>(&second, "Combo2")->setCurrentIndex(0);
+        } else if (attempt == u"choose"_s) {
+            control<QComboBox>(&second, u"Combo2"_s)->addItem(QStringLiteral("Kuro"));
+            control<QComboBox>(&second, u"Combo2"_s)->setCurrentIndex(0);
             button(&second, 13)->click();
         } else {
             control<QAction>(&second, attempt)->trigger();
-            if (attempt != "clec") {
-                QWidget* dialog = second.findChild<QWidget*>(attempt == "addc" ? "Form2" : "Form3");
+            if (attempt != u"clec"_s) {
+                QWidget* dialog = second.findChild<QWidget*>(attempt == u"addc"_s ? u"Form2"_s : u"Form3"_s);
                 QVERIFY(dialog);
-                control<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("Shiro"));
-                control<QPushButton>(dialog, attempt == "addc" ? "Command1" : "Command6")->click();
+                control<QLineEdit>(dialog, u"Text1"_s)->setText(QStringLiteral("Shiro"));
+                control<QPushButton>(dialog, attempt == u"addc"_s ? u"Command1"_s : u"Command6"_s)->click();
             }
         }
         QCOMPARE(folderState(s.dir.path()), before);
-        QCOMPARE(rows(&second, "List2"), QStringList());
+        QCOMPARE(rows(&second, u"List2"_s), QStringList());
     }
 
     void folderIsFreeOnceTheWindowHoldingItHasGone()
     {
-        Session s({record(1, "A", "d", 12)}, {"Kuro"});
+        Session s({record(1, u"A"_s, u"d"_s, 12)}, {u"Kuro"_s});
         MessageCatcher messages;
         s.start();
         s.start();
         QVERIFY(s.window->holdsDataFolder());
         s.window.reset();
-        QVERIFY(!QFile::exists(s.path("morvane.lock")));
+        QVERIFY(!QFile::exists(s.path(u"morvane.lock"_s)));
         QCOMPARE(messages.texts(), QStringList());
     }
 
     void staleLockIsTakenOver()
     {
-        Session s({record(1, "A", "d", 12)}, {"Kuro"});
-        QVERIFY(writeBytes(s.path("morvane.lock"), staleLock()));
+        Session s({record(1, u"A"_s, u"d"_s, 12)}, {u"Kuro"_s});
+        QVERIFY(writeBytes(s.path(u"morvane.lock"_s), staleLock()));
         MessageCatcher messages;
         s.start();
         QVERIFY(s.window->holdsDataFolder());
         QCOMPARE(s.characters()->currentText(), QStringLiteral("Kuro"));
-        QVERIFY(readBytes(s.path("morvane.lock")).startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
+        QVERIFY(readBytes(s.path(u"morvane.lock"_s)).startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
         QCOMPARE(messages.texts(), QStringList());
     }
 };

@@ -6,34 +6,36 @@
 #include <QLineEdit>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A session over a three-line catalogue, started.
 struct MenuSession : Session {
     explicit MenuSession(const QStringList& roster)
-        : Session({record(1, "炎のクリスタル", "d", 12), record(2, "ダガー", "d", 1), record(3, "闇のクリスタル", "d", 12)},
+        : Session({record(1, u"炎のクリスタル"_s, u"d"_s, 12), record(2, u"ダガー"_s, u"d"_s, 1), record(3, u"闇のクリスタル"_s, u"d"_s, 12)},
                   roster)
     {
         start();
     }
 
-    void trigger(const char* action) const { control<QAction>(w(), action)->trigger(); }
-    QWidget* dialog(const char* name) const { return w()->findChild<QWidget*>(name); }
+    void trigger(const QString& action) const { control<QAction>(w(), action)->trigger(); }
+    QWidget* dialog(const QString& name) const { return w()->findChild<QWidget*>(name); }
     QStringList roster() const { return texts(characters()->model()); }
 
     void addCharacter(const QString& name) const
     {
-        trigger("addc");
-        control<QLineEdit>(dialog("Form2"), "Text1")->setText(name);
-        control<QPushButton>(dialog("Form2"), "Command1")->click();
+        trigger(u"addc"_s);
+        control<QLineEdit>(dialog(u"Form2"_s), u"Text1"_s)->setText(name);
+        control<QPushButton>(dialog(u"Form2"_s), u"Command1"_s)->click();
     }
 
     void registerItem(const QString& name) const
     {
-        trigger("itemadd");
-        control<QLineEdit>(dialog("Form3"), "Text1")->setText(name);
-        control<QAbstractButton>(dialog("Form3"), "Option2(2)")->click(); // stack size 99
-        control<QPushButton>(dialog("Form3"), "Command6")->click();
+        trigger(u"itemadd"_s);
+        control<QLineEdit>(dialog(u"Form3"_s), u"Text1"_s)->setText(name);
+        control<QAbstractButton>(dialog(u"Form3"_s), u"Option2(2)"_s)->click(); // stack size 99
+        control<QPushButton>(dialog(u"Form3"_s), u"Command6"_s)->click();
     }
 };
 
@@ -47,54 +49,54 @@ private slots:
     {
         MenuSession s({});
         // One dialog: hidden, it keeps what was typed; its close box discards it.
-        s.trigger("addc");
-        QWidget* form2 = s.dialog("Form2");
-        control<QLineEdit>(form2, "Text1")->setText("typed");
-        control<QPushButton>(form2, "Command2")->click(); // hides it
-        s.trigger("addc");
-        s.trigger("addc");
-        QVERIFY(s.w()->findChildren<QWidget*>("Form2").size() == 1 && form2->isVisible());
-        QCOMPARE(control<QLineEdit>(form2, "Text1")->text(), QStringLiteral("typed"));
+        s.trigger(u"addc"_s);
+        QWidget* form2 = s.dialog(u"Form2"_s);
+        control<QLineEdit>(form2, u"Text1"_s)->setText(u"typed"_s);
+        control<QPushButton>(form2, u"Command2"_s)->click(); // hides it
+        s.trigger(u"addc"_s);
+        s.trigger(u"addc"_s);
+        QVERIFY(s.w()->findChildren<QWidget*>(u"Form2"_s).size() == 1 && form2->isVisible());
+        QCOMPARE(control<QLineEdit>(form2, u"Text1"_s)->text(), QStringLiteral("typed"));
         form2->close();
-        QTRY_VERIFY(!s.dialog("Form2"));
-        s.trigger("addc");
-        QCOMPARE(control<QLineEdit>(s.dialog("Form2"), "Text1")->text(), QString());
+        QTRY_VERIFY(!s.dialog(u"Form2"_s));
+        s.trigger(u"addc"_s);
+        QCOMPARE(control<QLineEdit>(s.dialog(u"Form2"_s), u"Text1"_s)->text(), QString());
 
         // Empty, spaced and repeated names are added as typed; a refused one changes nothing.
-        const QStringList names{"Kuro", "", " Kuro ", "Kuro"};
+        const QStringList names{u"Kuro"_s, u""_s, u" Kuro "_s, u"Kuro"_s};
         for (const QString& name : names)
             s.addCharacter(name);
         MessageCatcher messages;
-        s.addCharacter("Ku/ro");
+        s.addCharacter(u"Ku/ro"_s);
         QCOMPARE(messages.texts().size(), 1);
-        QCOMPARE(s.bytes("cname.dat"), fileLines(names));
+        QCOMPARE(s.bytes(u"cname.dat"_s), fileLines(names));
         QCOMPARE(s.roster(), names);
         QCOMPARE(s.characters()->currentIndex(), 3);
     }
 
     void registeringItems()
     {
-        MenuSession s({"Kuro"});
+        MenuSession s({u"Kuro"_s});
         // After a search the number follows the lines shown, not the catalogue.
-        control<QLineEdit>(s.w(), "Text1")->setText("クリ");
+        control<QLineEdit>(s.w(), u"Text1"_s)->setText(u"クリ"_s);
         button(s.w(), 14)->click();
-        s.registerItem("光のクリスタル");
-        QCOMPARE(s.bytes("item.dat"), fileLines({"3\t光のクリスタル\t[格闘]全種<br><br>Lv1～ All Jobs\t0\t0\t99"}));
-        QCOMPARE(rows(s.w(), "List1"), (QStringList{"炎のクリスタル", "闇のクリスタル", "光のクリスタル"}));
-        QCOMPARE(selectedRow(s.w(), "List1"), 2);
+        s.registerItem(u"光のクリスタル"_s);
+        QCOMPARE(s.bytes(u"item.dat"_s), fileLines({u"3\t光のクリスタル\t[格闘]全種<br><br>Lv1～ All Jobs\t0\t0\t99"_s}));
+        QCOMPARE(rows(s.w(), u"List1"_s), (QStringList{u"炎のクリスタル"_s, u"闇のクリスタル"_s, u"光のクリスタル"_s}));
+        QCOMPARE(selectedRow(s.w(), u"List1"_s), 2);
         QCOMPARE(selector(s.w()), QStringLiteral("99 011111"));
 
         // What item.dat cannot take is not registered at all.
-        QVERIFY(QFile::remove(s.path("item.dat")) && QDir(s.dir.path()).mkdir("item.dat"));
+        QVERIFY(QFile::remove(s.path(u"item.dat"_s)) && QDir(s.dir.path()).mkdir(u"item.dat"_s));
         MessageCatcher messages;
-        s.registerItem("Lost");
+        s.registerItem(u"Lost"_s);
         QCOMPARE(messages.texts().size(), 1);
         // The path as the system writes it (backslashes on Windows).
-        QVERIFY2(messages.texts().first().contains(QDir::toNativeSeparators(s.path("item.dat"))),
+        QVERIFY2(messages.texts().first().contains(QDir::toNativeSeparators(s.path(u"item.dat"_s))),
                  qPrintable(messages.texts().first()));
-        QCOMPARE(rows(s.w(), "List1").size(), 3);
+        QCOMPARE(rows(s.w(), u"List1"_s).size(), 3);
         button(s.w(), 23)->click();
-        QCOMPARE(rows(s.w(), "List1"), (QStringList{"炎のクリスタル", "ダガー", "闇のクリスタル", "光のクリスタル"}));
+        QCOMPARE(rows(s.w(), u"List1"_s), (QStringList{u"炎のクリスタル"_s, u"ダガー"_s, u"闇のクリスタル"_s, u"光のクリスタル"_s}));
     }
 
     void deletingCharacters_data()
@@ -102,11 +104,11 @@ private slots:
         QTest::addColumn<QStringList>("roster");
         QTest::addColumn<int>("chosen");
         QTest::addColumn<QStringList>("left");
-        QTest::newRow("middle") << QStringList{"A", "B", "C"} << 1 << QStringList{"A", "C"};
-        QTest::newRow("last") << QStringList{"A", "B", "C"} << 2 << QStringList{"A", "B"};
-        QTest::newRow("only") << QStringList{"A"} << 0 << QStringList{};
-        QTest::newRow("duplicate") << QStringList{"A", "B", "A"} << 0 << QStringList{"B", "A"};
-        QTest::newRow("nobody chosen") << QStringList{"A", "B", "C"} << -1 << QStringList{"A", "B", "C"};
+        QTest::newRow("middle") << QStringList{u"A"_s, u"B"_s, u"C"_s} << 1 << QStringList{u"A"_s, u"C"_s};
+        QTest::newRow("last") << QStringList{u"A"_s, u"B"_s, u"C"_s} << 2 << QStringList{u"A"_s, u"B"_s};
+        QTest::newRow("only") << QStringList{u"A"_s} << 0 << QStringList{};
+        QTest::newRow("duplicate") << QStringList{u"A"_s, u"B"_s, u"A"_s} << 0 << QStringList{u"B"_s, u"A"_s};
+        QTest::newRow("nobody chosen") << QStringList{u"A"_s, u"B"_s, u"C"_s} << -1 << QStringList{u"A"_s, u"B"_s, u"C"_s};
     }
 
     void deletingCharacters()
@@ -116,35 +118,35 @@ private slots:
         QFETCH(QStringList, left);
         MenuSession s({});
         // Line feeds only: the rewrite shows in the file even when nobody goes.
-        writeBytes(s.path("cname.dat"), roster.join(u'\n').toLatin1());
+        writeBytes(s.path(u"cname.dat"_s), roster.join(u'\n').toLatin1());
         for (const QString& name : roster)
-            s.write(name + "mog.dat", {name});
+            s.write(name + u"mog.dat"_s, {name});
         s.start();
         s.characters()->setCurrentIndex(chosen);
         button(s.w(), 1)->click(); // an unsaved change, lost by the deletion
         MessageCatcher messages;
-        s.trigger("clec");
-        QCOMPARE(messages.texts(), chosen < 0 ? QStringList{"誰もいないクポ；；"} : QStringList{});
+        s.trigger(u"clec"_s);
+        QCOMPARE(messages.texts(), chosen < 0 ? QStringList{u"誰もいないクポ；；"_s} : QStringList{});
         QCOMPARE(s.roster(), left);
-        QCOMPARE(s.bytes("cname.dat"), fileLines(left));
+        QCOMPARE(s.bytes(u"cname.dat"_s), fileLines(left));
         QCOMPARE(s.characters()->currentIndex(), int(left.size()) - 1);
-        QCOMPARE(rows(s.w(), "List2"), left.isEmpty() ? QStringList{} : QStringList{left.last()});
+        QCOMPARE(rows(s.w(), u"List2"_s), left.isEmpty() ? QStringList{} : QStringList{left.last()});
         // Files stay: a character added again under a deleted name gets them back.
-        s.addCharacter("A");
-        QCOMPARE(rows(s.w(), "List2"), QStringList{"A"});
+        s.addCharacter(u"A"_s);
+        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"A"_s});
     }
 
     void endClosesEverythingWithoutSaving()
     {
-        MenuSession s({"Kuro"});
+        MenuSession s({u"Kuro"_s});
         s.put(0, 1);
-        s.trigger("addc");
-        s.trigger("itemadd");
-        s.trigger("end");
+        s.trigger(u"addc"_s);
+        s.trigger(u"itemadd"_s);
+        s.trigger(u"end"_s);
         QVERIFY(!s.w()->isVisible());
-        for (const char* dialog : {"Form2", "Form3"})
+        for (const QString& dialog : {u"Form2"_s, u"Form3"_s})
             QVERIFY(!s.dialog(dialog) || !s.dialog(dialog)->isVisible());
-        QVERIFY(!QFile::exists(s.path("Kuromog.dat")));
+        QVERIFY(!QFile::exists(s.path(u"Kuromog.dat"_s)));
     }
 };
 

@@ -8,14 +8,16 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Kuro and Shiro over a small catalogue, not yet started.
 Session kuroAndShiro()
 {
-    return Session({record(1, "炎のクリスタル", "炎の力", 12), record(2, "ダガー", "[短剣]全種<br>D3 隔195<BR>Lv1～ 戦", 1),
-                    record(3, "abcd", "", 5), record(4, "abcde", "", 5), record(5, "木綿糸", "", 99)},
-                   {"Kuro", "Shiro"});
+    return Session({record(1, u"炎のクリスタル"_s, u"炎の力"_s, 12), record(2, u"ダガー"_s, u"[短剣]全種<br>D3 隔195<BR>Lv1～ 戦"_s, 1),
+                    record(3, u"abcd"_s, u""_s, 5), record(4, u"abcde"_s, u""_s, 5), record(5, u"木綿糸"_s, u""_s, 99)},
+                   {u"Kuro"_s, u"Shiro"_s});
 }
 
 QString caption(int count)
@@ -55,56 +57,56 @@ private slots:
     void put()
     {
         Session s = kuroAndShiro();
-        s.write("Kuromog.dat", {"x", "y"});
-        s.write("Kurobag.dat", {"z"});
+        s.write(u"Kuromog.dat"_s, {u"x"_s, u"y"_s});
+        s.write(u"Kurobag.dat"_s, {u"z"_s});
         s.start();
-        clickRow(s.w(), "List2", 1);
+        clickRow(s.w(), u"List2"_s, 1);
         // A catalogue line (below 7) or a count button, and the count then chosen.
         const std::pair<int, const char*> steps[] = {
             {12, "2"}, {12, "1"}, {10, "1"}, {11, "11"}, {12, "1"}, {7, "12"}, {4, "99"}, {12, "89"}, {8, "99"},
             {9, "99"}, {10, "98"}, {11, "99"}, {12, "89"}, {11, "99"}, {0, "12"}, {11, "22"}, {9, "23"}};
         for (const auto& [n, count] : steps) {
-            n < 7 ? clickRow(s.w(), "List1", n) : button(s.w(), n)->click();
-            QCOMPARE(control<QComboBox>(s.w(), "Combo1")->currentText(), QString::fromLatin1(count));
+            n < 7 ? clickRow(s.w(), u"List1"_s, n) : button(s.w(), n)->click();
+            QCOMPARE(control<QComboBox>(s.w(), u"Combo1"_s)->currentText(), QString::fromLatin1(count));
         }
         button(s.w(), 1)->click();
         // Stack size 1 while 37 is chosen: "1", and the selector goes back to 1.
-        clickRow(s.w(), "List1", 1);
-        control<QComboBox>(s.w(), "Combo1")->setCurrentIndex(36);
+        clickRow(s.w(), u"List1"_s, 1);
+        control<QComboBox>(s.w(), u"Combo1"_s)->setCurrentIndex(36);
         button(s.w(), 1)->click();
         QCOMPARE(selector(s.w()), QStringLiteral("1 000000"));
         s.put(2, 1); // four characters
         s.put(3, 1); // five characters
-        control<QLabel>(s.w(), "Label2")->setText("stale");
+        control<QLabel>(s.w(), u"Label2"_s)->setText(u"stale"_s);
         s.put(0, 2);
-        QCOMPARE(rows(s.w(), "List2"), (QStringList{"x", "y", "炎のクリスタル\t23", "ダガー\t\t1", "abcd\t\t1", "abcde\t1"}));
-        QCOMPARE(rows(s.w(), "List3"), (QStringList{"z", "炎のクリスタル\t12"}));
-        QCOMPARE(selectedRow(s.w(), "List2"), 1);
-        QCOMPARE(text(s.w(), "Label2") + text(s.w(), "Label3"), caption(6) + caption(2));
+        QCOMPARE(rows(s.w(), u"List2"_s), (QStringList{u"x"_s, u"y"_s, u"炎のクリスタル\t23"_s, u"ダガー\t\t1"_s, u"abcd\t\t1"_s, u"abcde\t1"_s}));
+        QCOMPARE(rows(s.w(), u"List3"_s), (QStringList{u"z"_s, u"炎のクリスタル\t12"_s}));
+        QCOMPARE(selectedRow(s.w(), u"List2"_s), 1);
+        QCOMPARE(text(s.w(), u"Label2"_s) + text(s.w(), u"Label3"_s), caption(6) + caption(2));
     }
 
     // Parts go to the panel's lines in order; lines a detail leaves unfilled are emptied.
     void detailPanelShowsParts()
     {
         Session s = kuroAndShiro();
-        s.write("Kuromog.dat", {"0", "1", "2", "3"});
-        s.write("Kuromoginfo.dat", {"p<br>q<br>r<br>s", "a<BR>b<Br><br>d<br>e", "<b>x</b><br>y", ""});
-        s.write("Kurobag.dat", {"first", "full panel"});
-        s.write("Kurobaginfo.dat", {"", "全種<br>全種<br>全種<br>全種"});
+        s.write(u"Kuromog.dat"_s, {u"0"_s, u"1"_s, u"2"_s, u"3"_s});
+        s.write(u"Kuromoginfo.dat"_s, {u"p<br>q<br>r<br>s"_s, u"a<BR>b<Br><br>d<br>e"_s, u"<b>x</b><br>y"_s, u""_s});
+        s.write(u"Kurobag.dat"_s, {u"first"_s, u"full panel"_s});
+        s.write(u"Kurobaginfo.dat"_s, {u""_s, u"全種<br>全種<br>全種<br>全種"_s});
         s.start();
-        const QStringList panels[] = {{"a", "b", "", "d"}, {"<b>x</b>", "y", "", ""}, {"", "", "", ""}};
+        const QStringList panels[] = {{u"a"_s, u"b"_s, u""_s, u"d"_s}, {u"<b>x</b>"_s, u"y"_s, u""_s, u""_s}, {u""_s, u""_s, u""_s, u""_s}};
         for (int k = 1; k <= 3; ++k) {
-            clickRow(s.w(), "List2", 0);
-            clickRow(s.w(), "List2", k);
+            clickRow(s.w(), u"List2"_s, 0);
+            clickRow(s.w(), u"List2"_s, k);
             QCOMPARE(detailPanel(s.w()), panels[k - 1]);
         }
         // Filling the panel with Japanese text never makes the lists above it shorter.
-        const int listHeight = control<QWidget>(s.w(), "List2")->height();
-        clickRow(s.w(), "List3", 1);
-        QCOMPARE(detailPanel(s.w()), QStringList(4, "全種"));
+        const int listHeight = control<QWidget>(s.w(), u"List2"_s)->height();
+        clickRow(s.w(), u"List3"_s, 1);
+        QCOMPARE(detailPanel(s.w()), QStringList(4, u"全種"_s));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        QCOMPARE(control<QWidget>(s.w(), "List2")->height(), listHeight);
-        QCOMPARE(control<QLabel>(s.w(), "Label1")->textFormat(), Qt::PlainText);
+        QCOMPARE(control<QWidget>(s.w(), u"List2"_s)->height(), listHeight);
+        QCOMPARE(control<QLabel>(s.w(), u"Label1"_s)->textFormat(), Qt::PlainText);
     }
 
     // What start-up read serves start-up only: choosing the first character
@@ -112,22 +114,22 @@ private slots:
     void choosingTheFirstCharacterAgainRereadsItsFiles()
     {
         Session s = kuroAndShiro();
-        s.write("Kuromog.dat", {"at start-up"});
+        s.write(u"Kuromog.dat"_s, {u"at start-up"_s});
         s.start();
-        QCOMPARE(rows(s.w(), "List2"), QStringList{"at start-up"});
-        s.write("Kuromog.dat", {"changed since"});
+        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"at start-up"_s});
+        s.write(u"Kuromog.dat"_s, {u"changed since"_s});
         s.chooseCharacter(0);
-        QCOMPARE(rows(s.w(), "List2"), QStringList{"changed since"});
+        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"changed since"_s});
     }
 
     void choosingAndSaving()
     {
         Session s = kuroAndShiro();
-        s.write("Kuromog.dat", {"saved"});
-        s.write("Kuromoginfo.dat", {"saved detail"});
+        s.write(u"Kuromog.dat"_s, {u"saved"_s});
+        s.write(u"Kuromoginfo.dat"_s, {u"saved detail"_s});
         // Longer than a storage can hold: loaded up to 10001 lines, and said so.
-        s.write("Shiromog.dat", QStringList(10003, "x"));
-        s.write("Shirobag.dat", {"b"});
+        s.write(u"Shiromog.dat"_s, QStringList(10003, u"x"_s));
+        s.write(u"Shirobag.dat"_s, {u"b"_s});
         s.start();
         s.put(0, 1);
         // Nothing goes into Shiro's full safe, by putting or by moving.
@@ -136,33 +138,33 @@ private slots:
         s.put(0, 1);
         button(s.w(), 6)->click();
         QCOMPARE(messages.texts().size(), 3);
-        QVERIFY(messages.texts().at(0).contains("Shiromog.dat"));
-        QVERIFY(messages.texts().at(1).contains("10001") && messages.texts().at(2) == messages.texts().at(1));
-        QCOMPARE(rows(s.w(), "List2").size(), 10001);
-        QCOMPARE(rows(s.w(), "List3"), QStringList{"b"});
+        QVERIFY(messages.texts().at(0).contains(u"Shiromog.dat"_s));
+        QVERIFY(messages.texts().at(1).contains(u"10001"_s) && messages.texts().at(2) == messages.texts().at(1));
+        QCOMPARE(rows(s.w(), u"List2"_s).size(), 10001);
+        QCOMPARE(rows(s.w(), u"List3"_s), QStringList{u"b"_s});
         s.chooseCharacter(0);
-        QCOMPARE(rows(s.w(), "List2"), QStringList{"saved"});
+        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"saved"_s});
         // Picking the entry that is already chosen reloads it too.
         s.put(0, 1);
         s.chooseCharacter(0);
-        QCOMPARE(rows(s.w(), "List2"), QStringList{"saved"});
-        QCOMPARE(text(s.w(), "Label2"), caption(1));
-        QCOMPARE(detailPanel(s.w()), (QStringList{"saved detail", "", "", ""}));
+        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"saved"_s});
+        QCOMPARE(text(s.w(), u"Label2"_s), caption(1));
+        QCOMPARE(detailPanel(s.w()), (QStringList{u"saved detail"_s, u""_s, u""_s, u""_s}));
 
         // A name typed into the character box chooses nobody; the shown
         // character is saved under its own name, the put item with its detail.
         s.put(1, 1);
         s.characters()->lineEdit()->selectAll();
-        QTest::keyClicks(s.characters()->lineEdit(), "Shiro");
+        QTest::keyClicks(s.characters()->lineEdit(), u"Shiro"_s);
         button(s.w(), 13)->click();
-        QCOMPARE(s.bytes("Shiromog.dat"), fileLines(QStringList(10003, "x")));
+        QCOMPARE(s.bytes(u"Shiromog.dat"_s), fileLines(QStringList(10003, u"x"_s)));
         // A save that cannot replace a file names it and keeps every old file.
-        QVERIFY(QFile::remove(s.path("Kurobag.dat")) && QDir(s.dir.path()).mkdir("Kurobag.dat"));
+        QVERIFY(QFile::remove(s.path(u"Kurobag.dat"_s)) && QDir(s.dir.path()).mkdir(u"Kurobag.dat"_s));
         s.put(0, 1);
         button(s.w(), 13)->click();
-        QVERIFY2(messages.texts().last().contains("Kurobag.dat"), qPrintable(messages.texts().last()));
-        QCOMPARE(s.bytes("Kuromog.dat") + s.bytes("Kuromoginfo.dat") + s.bytes("Kurobaginfo.dat"),
-                 fileLines({"saved", "ダガー\t\t1", "saved detail", "[短剣]全種<br>D3 隔195<BR>Lv1～ 戦"}));
+        QVERIFY2(messages.texts().last().contains(u"Kurobag.dat"_s), qPrintable(messages.texts().last()));
+        QCOMPARE(s.bytes(u"Kuromog.dat"_s) + s.bytes(u"Kuromoginfo.dat"_s) + s.bytes(u"Kurobaginfo.dat"_s),
+                 fileLines({u"saved"_s, u"ダガー\t\t1"_s, u"saved detail"_s, u"[短剣]全種<br>D3 隔195<BR>Lv1～ 戦"_s}));
     }
 
     void storageButtons_data()
@@ -195,11 +197,11 @@ private slots:
         QFETCH(QString, panel);
         QFETCH(QString, message);
         Session s = kuroAndShiro();
-        s.write("Kuromog.dat", side(before, 0).lines);
-        s.write("Kurobag.dat", side(before, 1).lines);
+        s.write(u"Kuromog.dat"_s, side(before, 0).lines);
+        s.write(u"Kurobag.dat"_s, side(before, 1).lines);
         // Longer than the lists: the extra details are never saved.
-        s.write("Kuromoginfo.dat", {"M0", "M1", "M2", "M3", "M4"});
-        s.write("Kurobaginfo.dat", {"B0", "B1", "B2", "B3", "B4"});
+        s.write(u"Kuromoginfo.dat"_s, {u"M0"_s, u"M1"_s, u"M2"_s, u"M3"_s, u"M4"_s});
+        s.write(u"Kurobaginfo.dat"_s, {u"B0"_s, u"B1"_s, u"B2"_s, u"B3"_s, u"B4"_s});
         s.start();
         std::unique_ptr<QSignalSpy> spies[2];
         for (const int l : {0, 1}) {
@@ -214,7 +216,7 @@ private slots:
         button(s.w(), command)->click();
         QCOMPARE(messages.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
         button(s.w(), 13)->click(); // which changes nothing on screen
-        QCOMPARE(detailPanel(s.w()), (QStringList{panel, "", "", ""}));
+        QCOMPARE(detailPanel(s.w()), (QStringList{panel, u""_s, u""_s, u""_s}));
         for (const int l : {0, 1}) {
             const Side expected = side(after, l);
             QCOMPARE(rows(s.w(), kLists[l]), expected.lines);
@@ -225,9 +227,9 @@ private slots:
                 QVERIFY(!index.isValid() || index.row() == expected.selected);
             }
             QCOMPARE(text(s.w(), QStringLiteral("Label%1").arg(l + 2)), caption(int(expected.lines.size())));
-            const QString file = l == 0 ? "Kuromog" : "Kurobag";
-            QCOMPARE(s.bytes(file + ".dat"), fileLines(expected.lines));
-            QCOMPARE(s.bytes(file + "info.dat"), fileLines(expected.details));
+            const QString file = l == 0 ? u"Kuromog"_s : u"Kurobag"_s;
+            QCOMPARE(s.bytes(file + u".dat"_s), fileLines(expected.lines));
+            QCOMPARE(s.bytes(file + u"info.dat"_s), fileLines(expected.details));
         }
     }
 };

@@ -9,6 +9,7 @@
 #include <optional>
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 struct FakeCharacterRegistrar : CharacterRegistrar {
     QStringList names;
@@ -20,7 +21,7 @@ class TestForm2 : public QObject {
     Q_OBJECT
 
     std::optional<DialogHost<Form2, FakeCharacterRegistrar>> m_host;
-    QLineEdit* text1() const { return m_host->control<QLineEdit>("Text1"); }
+    QLineEdit* text1() const { return m_host->control<QLineEdit>(u"Text1"_s); }
 
 private slots:
     void init() { QVERIFY(m_host.emplace().show()); }
@@ -29,9 +30,9 @@ private slots:
     void keyboard()
     {
         QCOMPARE(QApplication::focusWidget(), text1());
-        QCOMPARE(tabWalk(3), (QStringList{"Command1", "Command2", "Text1"}));
+        QCOMPARE(tabWalk(3), (QStringList{u"Command1"_s, u"Command2"_s, u"Text1"_s}));
         text1()->setText(QStringLiteral("Kuro"));
-        pressEnterAndEscape(m_host->dialog, {"Text1", "Command1", "Command2"},
+        pressEnterAndEscape(m_host->dialog, {u"Text1"_s, u"Command1"_s, u"Command2"_s},
                             [this] { return m_host->registrar.names.isEmpty(); });
     }
 
@@ -68,7 +69,7 @@ private slots:
         m_host->registrar.accept = registrarAccepts;
         text1()->setText(name); // some of these characters cannot be typed
         MessageCatcher catcher;
-        QTest::mouseClick(m_host->control("Command1"), Qt::LeftButton);
+        QTest::mouseClick(m_host->control(u"Command1"_s), Qt::LeftButton);
 
         QCOMPARE(catcher.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(m_host->registrar.names, message.isEmpty() ? QStringList{name} : QStringList());

@@ -4,6 +4,7 @@
 #include <QTest>
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 class TestItemRecord : public QObject {
     Q_OBJECT
@@ -12,8 +13,8 @@ private slots:
     void recordReachesItemDatByteExact()
     {
         QByteArray bytes;
-        QVERIFY(encodeLines({buildItemRecord(1204, {"ブロンズソード", "片手剣", "全種", "両手で持つ", 75, "戦赤シナ", 1}).line(),
-                             buildItemRecord(10000, {"", "", "Ｍ", "", 79, "", 99}).line()},
+        QVERIFY(encodeLines({buildItemRecord(1204, {u"ブロンズソード"_s, u"片手剣"_s, u"全種"_s, u"両手で持つ"_s, 75, u"戦赤シナ"_s, 1}).line(),
+                             buildItemRecord(10000, {u""_s, u""_s, u"Ｍ"_s, u""_s, 79, u""_s, 99}).line()},
                             &bytes));
         // "ソ" (83 5C) carries a backslash byte; "～ " is 81 60 20.
         const QByteArray hex("31 32 30 35 09"

@@ -10,6 +10,7 @@
 #include <QTest>
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 const QString kCataloguePath = QStringLiteral(":/data/item.20041101.txt");
 
@@ -46,9 +47,9 @@ private slots:
             stacksByName[entry.name].append(entry.stackSize);
         }
         // Written out, so that the test does not agree with a wrong generator.
-        QCOMPARE(types, QSet<QString>({"格闘", "短剣", "片手剣", "両手剣", "片手斧", "両手斧", "両手鎌", "両手槍", "片手刀",
-                                       "両手刀", "片手棍", "両手棍", "レンジ武器等", "楽器", "矢・弾その他", "盾", "頭",
-                                       "首", "胴", "両手", "腰", "両脚", "両足", "背", "魔法", "調度品", "その他"}));
+        QCOMPARE(types, QSet<QString>({u"格闘"_s, u"短剣"_s, u"片手剣"_s, u"両手剣"_s, u"片手斧"_s, u"両手斧"_s, u"両手鎌"_s, u"両手槍"_s, u"片手刀"_s,
+                                       u"両手刀"_s, u"片手棍"_s, u"両手棍"_s, u"レンジ武器等"_s, u"楽器"_s, u"矢・弾その他"_s, u"盾"_s, u"頭"_s,
+                                       u"首"_s, u"胴"_s, u"両手"_s, u"腰"_s, u"両脚"_s, u"両足"_s, u"背"_s, u"魔法"_s, u"調度品"_s, u"その他"_s}));
         // The crystal filters find each crystal and cluster once, in twelves.
         for (const CrystalFilter& filter : kCrystalFilters) {
             for (const QStringView name : {filter.crystalName, filter.clusterName})

@@ -9,6 +9,7 @@
 #include <QTest>
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 class StorageTest : public QObject {
     Q_OBJECT
@@ -20,21 +21,21 @@ private slots:
         const DataFolder folder(dir.path());
         const QString name = QStringLiteral(" クロ ");
         const QByteArray list = "a\t\t1\r\n\r\n x \r\n";
-        QVERIFY(writeBytes(dir.filePath(" クロ mog.dat"), list));
-        QVERIFY(writeBytes(dir.filePath(" クロ moginfo.dat"), "A\r\n"));
-        QVERIFY(writeBytes(dir.filePath(" クロ baginfo.dat"), "stale\r\n"));
+        QVERIFY(writeBytes(dir.filePath(u" クロ mog.dat"_s), list));
+        QVERIFY(writeBytes(dir.filePath(u" クロ moginfo.dat"_s), "A\r\n"));
+        QVERIFY(writeBytes(dir.filePath(u" クロ baginfo.dat"_s), "stale\r\n"));
         Storage mog, bag;
-        QVERIFY(fillStorage(mog, {"1", "2", "3"}, {"D1", "D2", "D3"}));
+        QVERIFY(fillStorage(mog, {u"1"_s, u"2"_s, u"3"_s}, {u"D1"_s, u"D2"_s, u"D3"_s}));
         QVERIFY(loadStorages(folder, name, {&mog, &bag}).unreadableFiles.isEmpty());
         // Lines the detail file does not reach get empty details, not the old ones.
-        QCOMPARE(storedDetails(mog), (QStringList{"A", "", ""}));
+        QCOMPARE(storedDetails(mog), (QStringList{u"A"_s, u""_s, u""_s}));
         QCOMPARE(mog.append(QStringLiteral("炎の塊\t\t12"), QStringLiteral("Lv1～ 戦")), Storage::AppendResult::Added);
 
         QVERIFY(saveStorages(folder, name, {&mog, &bag}).ok());
-        QCOMPARE(readBytes(dir.filePath(" クロ mog.dat")), list + QByteArray::fromHex("898a82cc89f2") + "\t\t12\r\n");
-        QCOMPARE(readBytes(dir.filePath(" クロ moginfo.dat")), QByteArray::fromHex("410d0a0d0a0d0a4c763181602090ed0d0a"));
+        QCOMPARE(readBytes(dir.filePath(u" クロ mog.dat"_s)), list + QByteArray::fromHex("898a82cc89f2") + "\t\t12\r\n");
+        QCOMPARE(readBytes(dir.filePath(u" クロ moginfo.dat"_s)), QByteArray::fromHex("410d0a0d0a0d0a4c763181602090ed0d0a"));
         // An empty storage is two zero-length files: details beyond the lines are not saved.
-        QCOMPARE(readBytes(dir.filePath(" クロ bag.dat")) + readBytes(dir.filePath(" クロ baginfo.dat")), QByteArray());
+        QCOMPARE(readBytes(dir.filePath(u" クロ bag.dat"_s)) + readBytes(dir.filePath(u" クロ baginfo.dat"_s)), QByteArray());
         Storage mog2, bag2;
         QVERIFY(loadStorages(folder, name, {&mog2, &bag2}).unreadableFiles.isEmpty());
         QCOMPARE(mog2.lines() + storedDetails(mog2), mog.lines() + storedDetails(mog));
@@ -57,41 +58,41 @@ private slots:
         QTemporaryDir dir;
         const DataFolder folder(dir.path());
         Storage mog, bag;
-        QVERIFY(fillStorage(mog, {"kept"}, {"K"}));
+        QVERIFY(fillStorage(mog, {u"kept"_s}, {u"K"_s}));
         QCOMPARE(mog.append(line, detail), Storage::AppendResult::NotStorable);
-        QVERIFY(saveStorages(folder, "Kuro", {&mog, &bag}).ok());
+        QVERIFY(saveStorages(folder, u"Kuro"_s, {&mog, &bag}).ok());
         Storage mog2, bag2;
-        loadStorages(folder, "Kuro", {&mog2, &bag2});
-        QCOMPARE(mog2.lines() + storedDetails(mog2), (QStringList{"kept", "K"}));
+        loadStorages(folder, u"Kuro"_s, {&mog2, &bag2});
+        QCOMPARE(mog2.lines() + storedDetails(mog2), (QStringList{u"kept"_s, u"K"_s}));
     }
 
     void capacity()
     {
         QTemporaryDir dir;
-        QVERIFY(writeBytes(dir.filePath("Kurobag.dat"), QByteArray("x\r\n").repeated(Storage::kCapacity + 2)));
+        QVERIFY(writeBytes(dir.filePath(u"Kurobag.dat"_s), QByteArray("x\r\n").repeated(Storage::kCapacity + 2)));
         Storage mog, bag;
-        QCOMPARE(loadStorages(DataFolder(dir.path()), "Kuro", {&mog, &bag}).truncatedFiles, QStringList{"Kurobag.dat"});
+        QCOMPARE(loadStorages(DataFolder(dir.path()), u"Kuro"_s, {&mog, &bag}).truncatedFiles, QStringList{u"Kurobag.dat"_s});
         QCOMPARE(bag.lineCount(), Storage::kCapacity);
-        QCOMPARE(bag.append("y", "Y"), Storage::AppendResult::Full);
+        QCOMPARE(bag.append(u"y"_s, u"Y"_s), Storage::AppendResult::Full);
         QCOMPARE(bag.lineCount(), Storage::kCapacity);
     }
 
     void unusableNamesTouchNoFile()
     {
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("data"));
-        const DataFolder folder(dir.filePath("data"));
+        QVERIFY(QDir(dir.path()).mkdir(u"data"_s));
+        const DataFolder folder(dir.filePath(u"data"_s));
         // A file the name would reach outside the data folder.
-        QVERIFY(writeBytes(dir.filePath("Kuromog.dat"), "outside\r\n"));
-        for (const QString name : {"../Kuro", "..\\Kuro", "C:Kuro", "Ku*", "Ku\tro", "Ku\u00e9"}) {
+        QVERIFY(writeBytes(dir.filePath(u"Kuromog.dat"_s), "outside\r\n"));
+        for (const QString& name : {u"../Kuro"_s, u"..\\Kuro"_s, u"C:Kuro"_s, u"Ku*"_s, u"Ku\tro"_s, u"Ku\u00e9"_s}) {
             Storage mog, bag;
-            QVERIFY(fillStorage(mog, {"shown before"}, {"D"}));
+            QVERIFY(fillStorage(mog, {u"shown before"_s}, {u"D"_s}));
             QVERIFY2(loadStorages(folder, name, {&mog, &bag}).unusableName, qPrintable(name));
             QVERIFY(mog.lineCount() == 0 && !saveStorages(folder, name, {&mog, &bag}).ok());
         }
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Kuromog.dat"});
-        QCOMPARE(QDir(dir.filePath("data")).entryList(QDir::Files), QStringList{});
-        QCOMPARE(readBytes(dir.filePath("Kuromog.dat")), QByteArray("outside\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Kuromog.dat"_s});
+        QCOMPARE(QDir(dir.filePath(u"data"_s)).entryList(QDir::Files), QStringList{});
+        QCOMPARE(readBytes(dir.filePath(u"Kuromog.dat"_s)), QByteArray("outside\r\n"));
     }
 };
 

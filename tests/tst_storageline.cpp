@@ -4,6 +4,7 @@
 #include <QTest>
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 // Storage lines and detail texts are built by one side of the program and
 // read back for display by another; both sides must agree.
@@ -36,31 +37,31 @@ private slots:
 
     void freeTextLines()
     {
-        const StorageLineParts noTab = splitStorageLine("typed by hand");
+        const StorageLineParts noTab = splitStorageLine(u"typed by hand"_s);
         QCOMPARE(noTab.name, QStringLiteral("typed by hand"));
         QVERIFY(!noTab.hasCount && noTab.count.isEmpty());
-        const StorageLineParts tabsInCount = splitStorageLine("a\t\t\tb\tc");
+        const StorageLineParts tabsInCount = splitStorageLine(u"a\t\t\tb\tc"_s);
         QCOMPARE(tabsInCount.name + u'|' + tabsInCount.count, QStringLiteral("a|b\tc"));
     }
 
     void countOfAPut()
     {
-        QCOMPARE(countToPut(1, "37"), QStringLiteral("1"));
-        QCOMPARE(countToPut(12, "45"), QStringLiteral("45"));
-        QCOMPARE(countToPut(0, "7"), QStringLiteral("7"));
+        QCOMPARE(countToPut(1, u"37"_s), QStringLiteral("1"));
+        QCOMPARE(countToPut(12, u"45"_s), QStringLiteral("45"));
+        QCOMPARE(countToPut(0, u"7"_s), QStringLiteral("7"));
     }
 
     void detailLines_data()
     {
         QTest::addColumn<QString>("detail");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("registered item") << buildDetailText("片手剣", "全種", "c", 75, "戦赤シナ")
-                                         << QStringList{"[片手剣]全種", "c", "Lv75～ 戦赤シナ"};
-        QTest::newRow("empty comment, no jobs") << buildDetailText("頭", "Ｈ♀", "", 1, "")
-                                                << QStringList{"[頭]Ｈ♀", "", "Lv1～ "};
-        QTest::newRow("any letter case") << "a<BR>b<Br>c" << QStringList{"a", "b", "c"};
-        QTest::newRow("markers in a row") << "a<br><br>b" << QStringList{"a", "", "b"};
-        QTest::newRow("no marker") << "whole" << QStringList{"whole"};
+        QTest::newRow("registered item") << buildDetailText(u"片手剣"_s, u"全種"_s, u"c"_s, 75, u"戦赤シナ"_s)
+                                         << QStringList{u"[片手剣]全種"_s, u"c"_s, u"Lv75～ 戦赤シナ"_s};
+        QTest::newRow("empty comment, no jobs") << buildDetailText(u"頭"_s, u"Ｈ♀"_s, u""_s, 1, u""_s)
+                                                << QStringList{u"[頭]Ｈ♀"_s, u""_s, u"Lv1～ "_s};
+        QTest::newRow("any letter case") << u"a<BR>b<Br>c"_s << QStringList{u"a"_s, u"b"_s, u"c"_s};
+        QTest::newRow("markers in a row") << u"a<br><br>b"_s << QStringList{u"a"_s, u""_s, u"b"_s};
+        QTest::newRow("no marker") << u"whole"_s << QStringList{u"whole"_s};
         QTest::newRow("empty") << "" << QStringList{};
     }
 

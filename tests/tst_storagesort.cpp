@@ -7,6 +7,7 @@
 #include <QTest>
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 class StorageSortTest : public QObject {
     Q_OBJECT
@@ -14,13 +15,13 @@ class StorageSortTest : public QObject {
 private slots:
     void ordinalOrder()
     {
-        const QStringList lines{"炎のクリスタル\t5", "水のクリスタル\t12", "炎のクリスタル\t12", "炎のクリスタルX\t1",
-                                "ｶ", "か", "カ", "a", "A", "1", "Ａ"};
-        const QStringList details{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+        const QStringList lines{u"炎のクリスタル\t5"_s, u"水のクリスタル\t12"_s, u"炎のクリスタル\t12"_s, u"炎のクリスタルX\t1"_s,
+                                u"ｶ"_s, u"か"_s, u"カ"_s, u"a"_s, u"A"_s, u"1"_s, u"Ａ"_s};
+        const QStringList details{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s, u"10"_s};
         // Digits, upper case, lower case, hiragana, katakana, kanji, full-width
         // Latin, half-width kana; a name sorts before a longer name starting with it.
         const SortedLines sorted = sortLines(lines, details);
-        QCOMPARE(sorted.details, (QStringList{"9", "8", "7", "5", "6", "1", "2", "0", "3", "10", "4"}));
+        QCOMPARE(sorted.details, (QStringList{u"9"_s, u"8"_s, u"7"_s, u"5"_s, u"6"_s, u"1"_s, u"2"_s, u"0"_s, u"3"_s, u"10"_s, u"4"_s}));
         for (int k = 0; k < lines.size(); ++k)
             QCOMPARE(sorted.lines.at(k), lines.at(sorted.details.at(k).toInt()));
     }

@@ -9,6 +9,7 @@
 #include <QTest>
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 class TextFileTest : public QObject {
     Q_OBJECT
@@ -21,15 +22,15 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<bool>("asWritten");
-        QTest::newRow("full-width tilde") << QByteArray::fromHex("81600d0a") << QStringList{"～"} << true;
-        QTest::newRow("kana") << QByteArray::fromHex("834e837c0d0a") << QStringList{"クポ"} << true;
-        QTest::newRow("half-width kana") << QByteArray::fromHex("b8cedf0d0a") << QStringList{"ｸﾎﾟ"} << true;
+        QTest::newRow("full-width tilde") << QByteArray::fromHex("81600d0a") << QStringList{u"～"_s} << true;
+        QTest::newRow("kana") << QByteArray::fromHex("834e837c0d0a") << QStringList{u"クポ"_s} << true;
+        QTest::newRow("half-width kana") << QByteArray::fromHex("b8cedf0d0a") << QStringList{u"ｸﾎﾟ"_s} << true;
         QTest::newRow("empty file") << QByteArray() << QStringList{} << true;
-        QTest::newRow("empty lines") << QByteArray("\r\n\r\na\r\n\r\n") << QStringList{"", "", "a", ""} << true;
-        QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{"a", "b"} << false;
-        QTest::newRow("lone CR") << QByteArray("a\rb\r") << QStringList{"a", "b"} << false;
-        QTest::newRow("lone LF") << QByteArray("a\nb\n") << QStringList{"a", "b"} << false;
-        QTest::newRow("mixed ends") << QByteArray("a\rb\r\r\nc\nd") << QStringList{"a", "b", "", "c", "d"} << false;
+        QTest::newRow("empty lines") << QByteArray("\r\n\r\na\r\n\r\n") << QStringList{u""_s, u""_s, u"a"_s, u""_s} << true;
+        QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{u"a"_s, u"b"_s} << false;
+        QTest::newRow("lone CR") << QByteArray("a\rb\r") << QStringList{u"a"_s, u"b"_s} << false;
+        QTest::newRow("lone LF") << QByteArray("a\nb\n") << QStringList{u"a"_s, u"b"_s} << false;
+        QTest::newRow("mixed ends") << QByteArray("a\rb\r\r\nc\nd") << QStringList{u"a"_s, u"b"_s, u""_s, u"c"_s, u"d"_s} << false;
     }
 
     void codePage932Lines()
@@ -48,7 +49,7 @@ private slots:
     void appendAddsOneLine()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath("cname.dat");
+        const QString path = dir.filePath(u"cname.dat"_s);
         for (const QString& line : {QStringLiteral("クロ"), QString(), QStringLiteral(" Shiro ")})
             QVERIFY(appendTextLine(path, line).ok());
         QCOMPARE(readBytes(path), QByteArray::fromHex("834e838d") + "\r\n\r\n Shiro \r\n");
@@ -57,14 +58,14 @@ private slots:
     void failedWritesNameTheFileAndKeepOldBytes()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath("item.dat");
+        const QString path = dir.filePath(u"item.dat"_s);
         QVERIFY(writeBytes(path, "old\r\n"));
         // Writing a text the code page cannot hold would change it: nothing is written.
-        for (const FileResult& result : {writeTextFile(path, {"ok", QStringLiteral("é")}), appendTextLine(path, "\U0001F600")})
+        for (const FileResult& result : {writeTextFile(path, {u"ok"_s, QStringLiteral("é")}), appendTextLine(path, u"\U0001F600"_s)})
             QVERIFY(!result.ok() && result.path() == path);
         QCOMPARE(readBytes(path), QByteArray("old\r\n"));
-        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir("item.dat"));
-        for (const FileResult& result : {writeTextFile(path, {"a"}), appendTextLine(path, "a")})
+        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir(u"item.dat"_s));
+        for (const FileResult& result : {writeTextFile(path, {u"a"_s}), appendTextLine(path, u"a"_s)})
             QVERIFY(!result.ok() && result.path() == path && !result.reason().isEmpty());
     }
 };

@@ -19,6 +19,8 @@
 #include <optional>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 namespace {
 
@@ -82,8 +84,8 @@ constexpr std::array<qint16, 3> kStackSizes{1, 12, 99};
 constexpr std::array<int, 3> kStackLefts{240, 1320, 2400};
 
 // Only these digits are offered, so no level is 0 or a multiple of ten.
-const QStringList kTensDigits{"0", "1", "2", "3", "4", "5", "6", "7"};
-const QStringList kOnesDigits{"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+const QStringList kTensDigits{u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s};
+const QStringList kOnesDigits{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s};
 
 // What a kind button presets. A race state left empty leaves the race
 // options as the previous kind button left them.
