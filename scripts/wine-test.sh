@@ -9,13 +9,17 @@ set -uo pipefail
 
 export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/morvane/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
-# Qt's offscreen platform reads fonts from one folder; the host's CJK fonts.
-export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-Z:/usr/share/fonts/opentype/noto}
 wine=/usr/lib/wine/wine64
 
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
     mkdir -p "$WINEPREFIX"
     "$wine" wineboot --init >/dev/null 2>&1
+fi
+# Qt's offscreen platform reads fonts from one folder: the host's CJK fonts.
+# Wine does not hand QT_* variables of the Linux side to Windows programs, so
+# the folder goes into the prefix's own environment.
+if ! grep -q '"QT_QPA_FONTDIR"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$wine" reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d 'Z:/usr/share/fonts/opentype/noto' /f >/dev/null 2>&1
 fi
 
 report=$(mktemp --suffix=.txt)

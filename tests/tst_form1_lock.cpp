@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QLockFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -30,8 +29,9 @@ QStringList folderState(const QString& folder)
 // process that has ended.
 QByteArray staleLock()
 {
+    // This test program itself, asked only to list its test functions.
     QProcess ended;
-    ended.start(QStandardPaths::findExecutable(QStringLiteral("true")), {});
+    ended.start(QCoreApplication::applicationFilePath(), {u"-platform"_s, u"offscreen"_s, u"-functions"_s});
     const qint64 endedId = ended.processId();
     if (!ended.waitForFinished() || endedId <= 0)
         qFatal("could not run a process that ends");
@@ -70,6 +70,9 @@ private slots:
         s.start();
         QVERIFY(s.window->holdsDataFolder());
         for (const QFileInfo& file : QDir(s.dir.path()).entryInfoList(QDir::Files | QDir::Hidden)) {
+            // Windows lets no one but its holder write to a held lock.
+            if (file.fileName() == u"morvane.lock"_s)
+                continue;
             QFile touched(file.filePath());
             QVERIFY(touched.open(QIODevice::ReadWrite) && touched.setFileTime(kLongAgo, QFileDevice::FileModificationTime));
         }
