@@ -149,7 +149,7 @@ private slots:
         clickRow(s.w(), u"List2"_s, 1);
         clickRow(s.w(), u"List2"_s, 0);
         QCOMPARE(detailPanel(s.w()), (QStringList{u"[片手剣]全種"_s, comment, u"<b>x</b>"_s, comment}));
-        QTest::qWait(20); // lets the layout settle
+        QCoreApplication::sendPostedEvents(); // the layout requests the new texts made
         QCOMPARE(s.w()->size(), size);
         QCOMPARE(s.w()->minimumSizeHint(), minimum);
 
