@@ -12,10 +12,14 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QToolTip>
 #include <QWindow>
 
+#include <algorithm>
+#include <map>
+#include <memory>
 #include <set>
 
 using namespace Qt::StringLiterals;
@@ -53,6 +57,24 @@ int colours(const QImage& image, const QRect& area)
         for (int x = area.left(); x <= area.right(); ++x)
             seen.insert(image.pixel(x, y));
     return int(seen.size());
+}
+
+// How well the strongest ink of an area stands out from its commonest colour,
+// as a contrast ratio: 1 is nothing to see, 21 black on white.
+double contrast(const QImage& image, const QRect& area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    auto luminance = [](QRgb c) { return 0.2126 * qRed(c) / 255 + 0.7152 * qGreen(c) / 255 + 0.0722 * qBlue(c) / 255; };
+    const QRgb background = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; })->first;
+    double best = 1;
+    for (const auto& [colour, count] : counts) {
+        const double a = luminance(colour), b = luminance(background);
+        best = std::max(best, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
+    }
+    return best;
 }
 
 // The box showMessage() shows for a text, as it stands on screen.
@@ -119,6 +141,37 @@ private slots:
             QCOMPARE(longLine.count, QStringLiteral("99"));
             QVERIFY(longLine.nameCut() && longLine.name.endsWith(u'…'));
             QCOMPARE(longLine.wholeName, kLongName);
+        }
+    }
+
+    void selectedLinesStayReadable_data()
+    {
+        QTest::addColumn<QString>("style");
+        for (const QString& style : QStyleFactory::keys())
+            QTest::newRow(qPrintable(style)) << style;
+    }
+
+    // Every style the program may run with, the Windows one included.
+    void selectedLinesStayReadable()
+    {
+        QFETCH(QString, style);
+        const std::unique_ptr<QStyle> listStyle(QStyleFactory::create(style));
+        Session s = kuroWithStoredLines();
+        s.start();
+        auto* list = control<QAbstractItemView>(s.w(), u"List2"_s);
+        list->setStyle(listStyle.get());
+        clickRow(s.w(), u"List2"_s, 3);
+        for (bool focused : {true, false}) {
+            if (focused)
+                list->setFocus();
+            else
+                control<QWidget>(s.w(), u"Text1"_s)->setFocus();
+            const QImage painted = list->viewport()->grab().toImage();
+            const StorageLineDelegate::LineLayout line = layoutOf(list, 3);
+            // Thin anti-aliased strokes fall short of the full text colour;
+            // text in the selection's own colour family stays below 1.3.
+            QVERIFY2(contrast(painted, line.nameRect) >= 1.5, focused ? "focused" : "not focused");
+            QVERIFY2(contrast(painted, line.countRect) >= 1.5, focused ? "focused" : "not focused");
         }
     }
 

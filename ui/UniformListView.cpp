@@ -1,5 +1,7 @@
 #include "ui/UniformListView.h"
 
+#include "ui/SelectedText.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -255,7 +257,7 @@ void UniformListView::paintFocusMark(QPainter& painter, const QModelIndex& curre
 {
     const bool onSelection = current.isValid() && selectionModel() && selectionModel()->isSelected(current);
     const QRect row = current.isValid() ? visualRect(current) : QRect(0, 0, viewport()->width(), rowHeight());
-    QPen pen(palette().color(QPalette::Active, onSelection ? QPalette::HighlightedText : QPalette::Text));
+    QPen pen(palette().color(QPalette::Active, onSelection ? selectedTextRole(style()) : QPalette::Text));
     pen.setStyle(Qt::DotLine);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);

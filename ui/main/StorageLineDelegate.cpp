@@ -1,6 +1,7 @@
 #include "ui/main/StorageLineDelegate.h"
 
 #include "model/StorageLine.h"
+#include "ui/SelectedText.h"
 #include "ui/ToolTipText.h"
 
 #include <QAbstractItemView>
@@ -62,8 +63,7 @@ void StorageLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
-    const QPalette::ColorRole role = (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText
-                                                                          : QPalette::Text;
+    const QPalette::ColorRole role = (opt.state & QStyle::State_Selected) ? selectedTextRole(style) : QPalette::Text;
     const int align = Qt::AlignLeft | Qt::AlignVCenter;
     style->drawItemText(painter, layout.nameRect, align, opt.palette, true, layout.name, role);
     style->drawItemText(painter, layout.countRect, align, opt.palette, true, layout.count, role);
