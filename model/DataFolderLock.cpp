@@ -1,14 +1,57 @@
 #include "model/DataFolderLock.h"
 
+#include <QCoreApplication>
+#include <QSet>
+#include <QSysInfo>
+
 namespace morvane {
+namespace {
+
+// The folders this process's windows hold. Windows are made on the main
+// thread only.
+QSet<QString>& heldByThisProcess()
+{
+    static QSet<QString> held;
+    return held;
+}
+
+} // namespace
 
 DataFolderLock::DataFolderLock(const DataFolder& folder)
-    : m_file(folder.filePath(QString::fromLatin1(DataFolder::kLock)))
+    : m_path(folder.filePath(QString::fromLatin1(DataFolder::kLock)))
+    , m_file(m_path)
 {
     // Held for a whole run, so no age makes the lock stale; only its process
     // having gone does.
     m_file.setStaleLockTime(0);
+    if (!tryLock() && namesThisProcess() && !heldByThisProcess().contains(m_path)) {
+        // Left by an earlier run that had this process's number: numbers come
+        // round again after a restart, and at once under Wine.
+        m_file.removeStaleLockFile();
+        tryLock();
+    }
+    if (m_file.isLocked())
+        heldByThisProcess().insert(m_path);
+}
+
+DataFolderLock::~DataFolderLock()
+{
+    if (m_file.isLocked())
+        heldByThisProcess().remove(m_path);
+}
+
+bool DataFolderLock::tryLock()
+{
     m_heldElsewhere = !m_file.tryLock() && m_file.error() == QLockFile::LockFailedError;
+    return !m_heldElsewhere;
+}
+
+bool DataFolderLock::namesThisProcess() const
+{
+    qint64 processId = 0;
+    QString host;
+    return m_file.getLockInfo(&processId, &host, nullptr) && processId == QCoreApplication::applicationPid()
+           && host == QSysInfo::machineHostName();
 }
 
 std::optional<qint64> DataFolderLock::holderProcessId() const

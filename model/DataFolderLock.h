@@ -14,15 +14,22 @@ namespace morvane {
 class DataFolderLock {
 public:
     explicit DataFolderLock(const DataFolder& folder);
+    ~DataFolderLock();
+    DataFolderLock(const DataFolderLock&) = delete;
+    DataFolderLock& operator=(const DataFolderLock&) = delete;
 
-    // True only when another running Morvane holds the folder. A folder the
-    // lock cannot be written into is held by nobody else; what fails there
-    // is reported when its files are read or written.
+    // True only when another window or running Morvane holds the folder. A
+    // folder the lock cannot be written into is held by nobody else; what
+    // fails there is reported when its files are read or written.
     bool isHeldElsewhere() const { return m_heldElsewhere; }
     // The process holding the folder, when its lock says.
     std::optional<qint64> holderProcessId() const;
 
 private:
+    bool tryLock();
+    bool namesThisProcess() const;
+
+    QString m_path;
     QLockFile m_file;
     bool m_heldElsewhere = false;
 };

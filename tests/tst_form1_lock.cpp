@@ -25,24 +25,29 @@ QStringList folderState(const QString& folder)
     return state;
 }
 
-// The lock a run that crashed leaves behind: what QLockFile writes, naming a
-// process that has ended.
-QByteArray staleLock()
+// A process that has ended: this test program itself, asked only to list its
+// test functions.
+qint64 endedProcessId()
 {
-    // This test program itself, asked only to list its test functions.
     QProcess ended;
     ended.start(QCoreApplication::applicationFilePath(), {u"-platform"_s, u"offscreen"_s, u"-functions"_s});
     const qint64 endedId = ended.processId();
     if (!ended.waitForFinished() || endedId <= 0)
         qFatal("could not run a process that ends");
+    return endedId;
+}
 
+// The lock a run that crashed leaves behind: what QLockFile writes, naming
+// the given process.
+QByteArray staleLock(qint64 processId)
+{
     QTemporaryDir elsewhere;
     QLockFile lock(elsewhere.filePath(QStringLiteral("any.lock")));
     if (!lock.tryLock())
         qFatal("could not take a lock");
     QByteArray contents = readBytes(elsewhere.filePath(QStringLiteral("any.lock")));
     const qsizetype firstLineEnd = contents.indexOf('\n');
-    return contents.replace(0, firstLineEnd, QByteArray::number(endedId));
+    return contents.replace(0, firstLineEnd, QByteArray::number(processId));
 }
 
 } // namespace
@@ -121,10 +126,20 @@ private slots:
         QCOMPARE(messages.texts(), QStringList());
     }
 
+    void staleLockIsTakenOver_data()
+    {
+        QTest::addColumn<qint64>("processId");
+        QTest::newRow("process ended") << endedProcessId();
+        // Process numbers come round again: a lock naming this process that
+        // none of its windows holds is an earlier run's.
+        QTest::newRow("this process's number") << QCoreApplication::applicationPid();
+    }
+
     void staleLockIsTakenOver()
     {
+        QFETCH(qint64, processId);
         Session s({record(1, u"A"_s, u"d"_s, 12)}, {u"Kuro"_s});
-        QVERIFY(writeBytes(s.path(u"morvane.lock"_s), staleLock()));
+        QVERIFY(writeBytes(s.path(u"morvane.lock"_s), staleLock(processId)));
         MessageCatcher messages;
         s.start();
         QVERIFY(s.window->holdsDataFolder());
