@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSet>
-#include <QSysInfo>
+#include <QTemporaryDir>
 
 namespace morvane {
 namespace {
@@ -13,6 +13,21 @@ QSet<QString>& heldByThisProcess()
 {
     static QSet<QString> held;
     return held;
+}
+
+// This machine's name as locks write it, which is not always the host name
+// QSysInfo gives (Windows writes its short computer name).
+QString thisMachineInLocks()
+{
+    static const QString name = [] {
+        QString host;
+        QTemporaryDir dir;
+        QLockFile probe(dir.filePath(QStringLiteral("probe.lock")));
+        if (dir.isValid() && probe.tryLock())
+            probe.getLockInfo(nullptr, &host, nullptr);
+        return host;
+    }();
+    return name;
 }
 
 } // namespace
@@ -51,7 +66,7 @@ bool DataFolderLock::namesThisProcess() const
     qint64 processId = 0;
     QString host;
     return m_file.getLockInfo(&processId, &host, nullptr) && processId == QCoreApplication::applicationPid()
-           && host == QSysInfo::machineHostName();
+           && !host.isEmpty() && host == thisMachineInLocks();
 }
 
 std::optional<qint64> DataFolderLock::holderProcessId() const
