@@ -29,7 +29,7 @@ QPushButton* makeButton(QWidget* parent, const char* objectName)
 } // namespace
 
 Form2::Form2(CharacterRegistrar& registrar, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)
     , m_registrar(registrar)
     , m_label1(new QLabel(this))
     , m_text1(new QLineEdit(this))

@@ -111,7 +111,7 @@ QString arrayName(const char* name, int index)
 } // namespace
 
 Form3::Form3(ItemRegistrar& registrar, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)
     , m_registrar(registrar)
 {
     setObjectName(QStringLiteral("Form3"));
