@@ -16,6 +16,14 @@ const QString kJournal = QStringLiteral("morvane.journal");
 const QString kTemporaryPrefix = QStringLiteral("morvane-save-");
 const QString kTemporarySuffix = QStringLiteral(".tmp");
 
+// A journal names files of the data folder only; a name that reaches outside
+// it is not this program's.
+bool isPlainFileName(const QString& name)
+{
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') && !name.contains(u'\\')
+           && !name.contains(u':');
+}
+
 QString temporaryName(std::size_t index)
 {
     return kTemporaryPrefix + QString::number(index) + kTemporarySuffix;
@@ -123,18 +131,25 @@ FileTransaction::Recovery FileTransaction::recover(const QString& folder)
         journal.close();
         for (const QByteArray& line : lines) {
             const QStringList names = QString::fromUtf8(line).split(u'\t');
-            if (names.size() == 2 && QFileInfo::exists(dir.filePath(names[0])))
+            if (names.size() == 2 && names[0].startsWith(kTemporaryPrefix) && isPlainFileName(names[0])
+                && isPlainFileName(names[1]) && QFileInfo::exists(dir.filePath(names[0])))
                 replaceFile(dir.filePath(names[0]), dir.filePath(names[1]), nullptr);
         }
         syncFolder(folder);
         journal.remove();
         return Recovery::Finished;
     }
-    const QStringList leftOver =
-        dir.entryList({kTemporaryPrefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : leftOver)
-        QFile::remove(dir.filePath(name));
-    return leftOver.isEmpty() ? Recovery::Nothing : Recovery::Undone;
+    // Filtered by hand: a name filter is a regular expression, and this runs
+    // on the start-up reading thread, where Qt's regular expressions crash
+    // the Windows build under Wine.
+    bool undone = false;
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name.startsWith(kTemporaryPrefix)) {
+            QFile::remove(dir.filePath(name));
+            undone = true;
+        }
+    }
+    return undone ? Recovery::Undone : Recovery::Nothing;
 }
 
 } // namespace morvane

@@ -97,6 +97,35 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"a.dat"_s, u"b.dat"_s}));
     }
 
+    // A journal is finished only for names of the folder's own files; one
+    // that names a file elsewhere moves nothing there.
+    void journalReachesNoFileOutsideTheFolder_data()
+    {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::newRow("target outside") << QByteArray("morvane-save-0.tmp\t../outside.dat\n");
+        QTest::newRow("source outside") << QByteArray("../outside.dat\tKuromog.dat\n");
+        QTest::newRow("not a save's file") << QByteArray("cname.dat\tKuromog.dat\n");
+        QTest::newRow("Windows separator") << QByteArray("morvane-save-0.tmp\t..\\outside.dat\n");
+        QTest::newRow("drive") << QByteArray("morvane-save-0.tmp\tC:outside.dat\n");
+    }
+
+    void journalReachesNoFileOutsideTheFolder()
+    {
+        QFETCH(QByteArray, journal);
+        QTemporaryDir outer;
+        QVERIFY(QDir(outer.path()).mkdir(u"data"_s));
+        const QDir data(outer.filePath(u"data"_s));
+        QVERIFY(writeBytes(outer.filePath(u"outside.dat"_s), "outside\r\n"));
+        QVERIFY(writeBytes(data.filePath(u"morvane-save-0.tmp"_s), "saved\r\n"));
+        QVERIFY(writeBytes(data.filePath(u"cname.dat"_s), "Kuro\r\n"));
+        QVERIFY(writeBytes(data.filePath(u"morvane.journal"_s), journal));
+        FileTransaction::recover(data.path());
+        QCOMPARE(readBytes(outer.filePath(u"outside.dat"_s)), QByteArray("outside\r\n"));
+        QCOMPARE(readBytes(data.filePath(u"cname.dat"_s)), QByteArray("Kuro\r\n"));
+        QCOMPARE(QDir(outer.path()).entryList(QDir::Files), QStringList{u"outside.dat"_s});
+        QVERIFY(!data.exists(u"Kuromog.dat"_s));
+    }
+
     // An append never glues its line to a last line without a line end, and
     // a failed append leaves the file as it was.
     void appendEndsTheLastLineFirst_data()
