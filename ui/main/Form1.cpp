@@ -56,19 +56,6 @@ static void initResources()
     Q_INIT_RESOURCE(morvane);
 }
 
-namespace {
-
-// The Windows build, run under Wine, crashes in the reading thread (not yet
-// understood, never seen on Linux): there the files are read on the main
-// thread, which costs only start-up time.
-#ifdef Q_OS_WIN
-constexpr std::launch kStartUpReading = std::launch::deferred;
-#else
-constexpr std::launch kStartUpReading = std::launch::async | std::launch::deferred;
-#endif
-
-} // namespace
-
 Form1::Form1(const QString& dataFolder, QWidget* parent)
     : QMainWindow(parent)
     , m_folder(dataFolder)
@@ -82,7 +69,7 @@ Form1::Form1(const QString& dataFolder, QWidget* parent)
     // no thread be available, the files are read when start-up needs them.
     std::future<StartUpFiles> files;
     if (holdsDataFolder())
-        files = std::async(kStartUpReading, readStartUpFiles, m_folder);
+        files = std::async(std::launch::async | std::launch::deferred, readStartUpFiles, m_folder);
     initResources();
     setObjectName(QStringLiteral("Form1"));
     buildWindow();
