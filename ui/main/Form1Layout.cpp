@@ -102,8 +102,8 @@ void Form1::buildWindow()
     auto* middle = new QVBoxLayout;
     middle->addWidget(m_frame5);
     middle->addWidget(m_frame4);
-    middle->addWidget(m_command[1]);
-    middle->addWidget(m_command[2]);
+    for (const StorageArea& area : kStorageAreas)
+        middle->addWidget(m_command[area.putButton]);
     middle->addStretch(1);
     middle->addWidget(m_image1, 0, Qt::AlignHCenter);
 
