@@ -16,10 +16,13 @@ void CatalogueView::rebuild(const NameTest& test)
 {
     beginResetModel();
     m_entries.clear();
-    for (int i = 0; i < m_catalogue.entryCount() && lineCount() < kCapacity; ++i) {
-        if (test(m_catalogue.name(i)))
-            m_entries.push_back(i);
-    }
+    int position = 0;
+    m_catalogue.visitNames([&](const QString& name) {
+        if (test(name))
+            m_entries.push_back(position);
+        ++position;
+        return lineCount() < kCapacity;
+    });
     endResetModel();
 }
 

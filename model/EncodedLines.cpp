@@ -28,7 +28,7 @@ void EncodedLines::forgetDecodedTexts()
     m_decoded.clear();
 }
 
-QString EncodedLines::text(int index) const
+const QString& EncodedLines::text(int index) const
 {
     if (m_decodedSlot.size() < m_spans.size())
         m_decodedSlot.resize(m_spans.size(), -1);

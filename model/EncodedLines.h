@@ -26,7 +26,8 @@ public:
     static EncodedLines sharing(QByteArray buffer);
 
     int size() const { return int(m_spans.size()); }
-    QString text(int index) const;
+    // Valid until the lines next change.
+    const QString& text(int index) const;
     QStringList texts(int count) const;
     QByteArrayView bytes(int index) const;
     // The lines from 0 to count - 1, each followed by CR LF, as in a file.

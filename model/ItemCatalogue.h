@@ -37,6 +37,10 @@ public:
     QString detail(int position) const;
     qint16 stackSize(int position) const { return m_values[position].stackSize; }
     CatalogueEntry entry(int position) const;
+    // Calls visit(name) for every entry in order while it returns true: a
+    // walk over the whole catalogue without looking up each entry's file.
+    template <typename Visit>
+    void visitNames(Visit visit) const;
 
 private:
     struct Values {
@@ -58,5 +62,14 @@ private:
     std::vector<Values> m_values;
     std::vector<Segment> m_segments;
 };
+
+template <typename Visit>
+void ItemCatalogue::visitNames(Visit visit) const
+{
+    for (const Segment& segment : m_segments)
+        for (int k = 0; k < segment.names.size(); ++k)
+            if (!visit(segment.names.text(k)))
+                return;
+}
 
 } // namespace morvane

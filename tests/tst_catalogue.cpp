@@ -70,6 +70,26 @@ private slots:
         QCOMPARE(view.lineText(CatalogueView::kCapacity - 1), QStringLiteral("Last"));
         QVERIFY(!view.appendLastEntry());
     }
+
+    // A search walks every file's entries and those registered in this run,
+    // and shows each match by its place in the whole catalogue.
+    void searchFindsEntriesOfEveryFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeTextFile(dir.filePath(u"seed.txt"_s), {u"1\t炎のクリスタル\tseed\t0\t0\t12"_s, u"2\t銅鉱\tseed\t0\t0\t12"_s}).ok());
+        QVERIFY(writeTextFile(dir.filePath(u"item.dat"_s), {u"3\t炎の塊\tregistered\t0\t0\t12"_s}).ok());
+        ItemCatalogue catalogue;
+        catalogue.loadFile(dir.filePath(u"seed.txt"_s), kSeedNullStackSize);
+        catalogue.loadFile(dir.filePath(u"item.dat"_s), kRegisteredNullStackSize);
+        QVERIFY(catalogue.append({4, u"炎の剣"_s, u"this run"_s, 0, 1}));
+        CatalogueView view(catalogue);
+        view.rebuild([](const QString& name) { return name.startsWith(u'炎'); });
+        QCOMPARE(view.lineCount(), 3);
+        QStringList shown;
+        for (int line = 0; line < view.lineCount(); ++line)
+            shown << view.lineText(line) + u' ' + view.viewDetail(line);
+        QCOMPARE(shown, (QStringList{u"炎のクリスタル seed"_s, u"炎の塊 registered"_s, u"炎の剣 this run"_s}));
+    }
 };
 
 QTEST_GUILESS_MAIN(CatalogueTest)
