@@ -80,20 +80,28 @@ double contrast(const QImage& image, const QRect& area)
 // The box showMessage() shows for a text, as it stands on screen.
 QRect messageGeometry(const QString& text)
 {
-    QRect shown;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
-            shown = box->geometry();
-            box->button(QMessageBox::Ok)->click();
+    // Once the box has shown (and sized itself), its place is taken and it is
+    // answered.
+    class OnShow : public QObject {
+    public:
+        QRect shown;
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show)
+                QTimer::singleShot(0, box, [this, box] {
+                    shown = box->geometry();
+                    box->button(QMessageBox::Ok)->click();
+                });
+            return false;
         }
-    });
-    poll.start();
+    } onShow;
+    qApp->installEventFilter(&onShow);
     QWidget owner;
     owner.show();
     morvane::showMessage(&owner, text);
-    return shown;
+    return onShow.shown;
 }
 
 } // namespace
