@@ -1,11 +1,15 @@
 #include "model/DataFolderLock.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 
 namespace morvane {
 namespace {
+
+constexpr qint64 kSecondsToWriteALock = 10;
 
 // The folders this process's windows hold. Windows are made on the main
 // thread only.
@@ -36,12 +40,10 @@ DataFolderLock::DataFolderLock(const DataFolder& folder)
     : m_path(folder.filePath(QString::fromLatin1(DataFolder::kLock)))
     , m_file(m_path)
 {
-    // Held for a whole run, so no age makes the lock stale; only its process
-    // having gone does.
+    // Held for a whole run, so no age makes a lock that names its process
+    // stale; only that process having gone does.
     m_file.setStaleLockTime(0);
-    if (!tryLock() && namesThisProcess() && !heldByThisProcess().contains(m_path)) {
-        // Left by an earlier run that had this process's number: numbers come
-        // round again after a restart, and at once under Wine.
+    if (!tryLock() && isLeftOver()) {
         m_file.removeStaleLockFile();
         tryLock();
     }
@@ -61,12 +63,20 @@ bool DataFolderLock::tryLock()
     return !m_heldElsewhere;
 }
 
-bool DataFolderLock::namesThisProcess() const
+bool DataFolderLock::isLeftOver() const
 {
     qint64 processId = 0;
     QString host;
-    return m_file.getLockInfo(&processId, &host, nullptr) && processId == QCoreApplication::applicationPid()
-           && !host.isEmpty() && host == thisMachineInLocks();
+    if (!m_file.getLockInfo(&processId, &host, nullptr)) {
+        // A run cut off while it wrote its lock, unless the lock is being
+        // written right now.
+        const QDateTime written = QFileInfo(m_path).lastModified();
+        return written.isValid() && qAbs(written.secsTo(QDateTime::currentDateTime())) > kSecondsToWriteALock;
+    }
+    // An earlier run that had this process's number: numbers come round
+    // again after a restart, and at once under Wine.
+    return processId == QCoreApplication::applicationPid() && !host.isEmpty() && host == thisMachineInLocks()
+           && !heldByThisProcess().contains(m_path);
 }
 
 std::optional<qint64> DataFolderLock::holderProcessId() const

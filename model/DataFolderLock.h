@@ -10,7 +10,7 @@ namespace morvane {
 
 // Holds the data folder for one window while it lives: two windows on the
 // same folder would each save over what the other saved. A lock left by a
-// run that crashed is taken over.
+// run that crashed, or cut off while it wrote its lock, is taken over.
 class DataFolderLock {
 public:
     explicit DataFolderLock(const DataFolder& folder);
@@ -27,7 +27,8 @@ public:
 
 private:
     bool tryLock();
-    bool namesThisProcess() const;
+    // A lock QLockFile keeps although no live run holds it.
+    bool isLeftOver() const;
 
     QString m_path;
     QLockFile m_file;

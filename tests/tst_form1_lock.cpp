@@ -128,24 +128,43 @@ private slots:
 
     void staleLockIsTakenOver_data()
     {
-        QTest::addColumn<qint64>("processId");
-        QTest::newRow("process ended") << endedProcessId();
+        QTest::addColumn<QByteArray>("lock");
+        QTest::newRow("process ended") << staleLock(endedProcessId());
         // Process numbers come round again: a lock naming this process that
         // none of its windows holds is an earlier run's.
-        QTest::newRow("this process's number") << QCoreApplication::applicationPid();
+        QTest::newRow("this process's number") << staleLock(QCoreApplication::applicationPid());
+        // A run cut off while it wrote its lock.
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("unreadable") << QByteArray("\xff\xfe not a lock");
     }
 
     void staleLockIsTakenOver()
     {
-        QFETCH(qint64, processId);
+        QFETCH(QByteArray, lock);
         Session s({record(1, u"A"_s, u"d"_s, 12)}, {u"Kuro"_s});
-        QVERIFY(writeBytes(s.path(u"morvane.lock"_s), staleLock(processId)));
+        QVERIFY(writeBytes(s.path(u"morvane.lock"_s), lock));
+        QFile written(s.path(u"morvane.lock"_s));
+        QVERIFY(written.open(QIODevice::ReadWrite) && written.setFileTime(kLongAgo, QFileDevice::FileModificationTime));
+        written.close();
         MessageCatcher messages;
         s.start();
         QVERIFY(s.window->holdsDataFolder());
         QCOMPARE(s.characters()->currentText(), QStringLiteral("Kuro"));
         QVERIFY(readBytes(s.path(u"morvane.lock"_s)).startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n'));
         QCOMPARE(messages.texts(), QStringList());
+    }
+
+    // A lock that cannot be read yet may be one another copy is writing at
+    // this moment: it is respected until it has been there a while.
+    void lockBeingWrittenIsRespected()
+    {
+        Session s({record(1, u"A"_s, u"d"_s, 12)}, {u"Kuro"_s});
+        QVERIFY(writeBytes(s.path(u"morvane.lock"_s), QByteArray()));
+        MessageCatcher messages;
+        morvane::Form1 second(s.dir.path());
+        QVERIFY(!second.holdsDataFolder());
+        QCOMPARE(messages.texts().size(), 1);
+        QCOMPARE(readBytes(s.path(u"morvane.lock"_s)), QByteArray());
     }
 };
 
