@@ -37,8 +37,7 @@ QString thisMachineInLocks()
 } // namespace
 
 DataFolderLock::DataFolderLock(const DataFolder& folder)
-    : m_path(folder.filePath(QString::fromLatin1(DataFolder::kLock)))
-    , m_file(m_path)
+    : m_file(folder.filePath(QString::fromLatin1(DataFolder::kLock)))
 {
     // Held for a whole run, so no age makes a lock that names its process
     // stale; only that process having gone does.
@@ -48,13 +47,13 @@ DataFolderLock::DataFolderLock(const DataFolder& folder)
         tryLock();
     }
     if (m_file.isLocked())
-        heldByThisProcess().insert(m_path);
+        heldByThisProcess().insert(m_file.fileName());
 }
 
 DataFolderLock::~DataFolderLock()
 {
     if (m_file.isLocked())
-        heldByThisProcess().remove(m_path);
+        heldByThisProcess().remove(m_file.fileName());
 }
 
 bool DataFolderLock::tryLock()
@@ -70,13 +69,13 @@ bool DataFolderLock::isLeftOver() const
     if (!m_file.getLockInfo(&processId, &host, nullptr)) {
         // A run cut off while it wrote its lock, unless the lock is being
         // written right now.
-        const QDateTime written = QFileInfo(m_path).lastModified();
+        const QDateTime written = QFileInfo(m_file.fileName()).lastModified();
         return written.isValid() && qAbs(written.secsTo(QDateTime::currentDateTime())) > kSecondsToWriteALock;
     }
     // An earlier run that had this process's number: numbers come round
     // again after a restart, and at once under Wine.
     return processId == QCoreApplication::applicationPid() && !host.isEmpty() && host == thisMachineInLocks()
-           && !heldByThisProcess().contains(m_path);
+           && !heldByThisProcess().contains(m_file.fileName());
 }
 
 std::optional<qint64> DataFolderLock::holderProcessId() const

@@ -30,7 +30,6 @@ private:
     // A lock QLockFile keeps although no live run holds it.
     bool isLeftOver() const;
 
-    QString m_path;
     QLockFile m_file;
     bool m_heldElsewhere = false;
 };
