@@ -20,7 +20,6 @@
 #include <algorithm>
 #include <map>
 #include <memory>
-#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -49,24 +48,27 @@ StorageLineDelegate::LineLayout layoutOf(QAbstractItemView* list, int row)
     return qobject_cast<StorageLineDelegate*>(list->itemDelegate())->layOut(option, index);
 }
 
+// How often each colour occurs in an area of a picture.
+std::map<QRgb, int> colourCounts(const QImage& image, const QRect& area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    return counts;
+}
+
 // How many colours an area of a picture holds: one where nothing is drawn.
 int colours(const QImage& image, const QRect& area)
 {
-    std::set<QRgb> seen;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            seen.insert(image.pixel(x, y));
-    return int(seen.size());
+    return int(colourCounts(image, area).size());
 }
 
 // How well the strongest ink of an area stands out from its commonest colour,
 // as a contrast ratio: 1 is nothing to see, 21 black on white.
 double contrast(const QImage& image, const QRect& area)
 {
-    std::map<QRgb, int> counts;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            ++counts[image.pixel(x, y)];
+    const std::map<QRgb, int> counts = colourCounts(image, area);
     auto luminance = [](QRgb c) { return 0.2126 * qRed(c) / 255 + 0.7152 * qGreen(c) / 255 + 0.0722 * qBlue(c) / 255; };
     const QRgb background = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; })->first;
     double best = 1;

@@ -13,7 +13,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QDateTime kLongAgo(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
+// Dates a file back to long ago, so that any later write shows.
+bool backdate(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite)
+           && file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC), QFileDevice::FileModificationTime);
+}
 
 // Every file of the folder with its bytes and modification time.
 QStringList folderState(const QString& folder)
@@ -78,8 +84,7 @@ private slots:
             // Windows lets no one but its holder write to a held lock.
             if (file.fileName() == u"morvane.lock"_s)
                 continue;
-            QFile touched(file.filePath());
-            QVERIFY(touched.open(QIODevice::ReadWrite) && touched.setFileTime(kLongAgo, QFileDevice::FileModificationTime));
+            QVERIFY(backdate(file.filePath()));
         }
         const QStringList before = folderState(s.dir.path());
 
@@ -143,9 +148,7 @@ private slots:
         QFETCH(QByteArray, lock);
         Session s({record(1, u"A"_s, u"d"_s, 12)}, {u"Kuro"_s});
         QVERIFY(writeBytes(s.path(u"morvane.lock"_s), lock));
-        QFile written(s.path(u"morvane.lock"_s));
-        QVERIFY(written.open(QIODevice::ReadWrite) && written.setFileTime(kLongAgo, QFileDevice::FileModificationTime));
-        written.close();
+        QVERIFY(backdate(s.path(u"morvane.lock"_s)));
         MessageCatcher messages;
         s.start();
         QVERIFY(s.window->holdsDataFolder());
