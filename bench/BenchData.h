@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TextFile.h"
+#include "model/text/TextFile.h"
 
 #include <QDir>
 #include <QStringList>

@@ -1,11 +1,11 @@
 #include "BenchData.h"
 
-#include "model/CatalogueView.h"
-#include "model/ItemCatalogue.h"
-#include "model/Storage.h"
-#include "model/StorageFiles.h"
-#include "model/StorageSort.h"
-#include "model/WildcardPattern.h"
+#include "model/catalogue/CatalogueView.h"
+#include "model/catalogue/ItemCatalogue.h"
+#include "model/storage/Storage.h"
+#include "model/storage/StorageFiles.h"
+#include "model/storage/StorageSort.h"
+#include "model/catalogue/WildcardPattern.h"
 #include "tests/StorageContents.h"
 #include "ui/main/Form1.h"
 

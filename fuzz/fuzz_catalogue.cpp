@@ -3,8 +3,8 @@
 //
 // Input: the seed catalogue's bytes, a byte 0, then item.dat's bytes.
 #include "FuzzCheck.h"
-#include "model/ItemCatalogue.h"
-#include "model/CodePage932.h"
+#include "model/catalogue/ItemCatalogue.h"
+#include "model/text/CodePage932.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,9 +4,9 @@
 // characters, the very same bytes unless the line uses another of the codes
 // a character has.
 #include "FuzzCheck.h"
-#include "model/CodePage932.h"
-#include "model/EncodedLines.h"
-#include "model/TextFile.h"
+#include "model/text/CodePage932.h"
+#include "model/text/EncodedLines.h"
+#include "model/text/TextFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -5,9 +5,9 @@
 // Input, as FuzzedDataProvider reads it: the four files' bytes (mog,
 // moginfo, bag, baginfo), then the edits.
 #include "FuzzCheck.h"
-#include "model/Storage.h"
-#include "model/StorageFiles.h"
-#include "model/StorageSort.h"
+#include "model/storage/Storage.h"
+#include "model/storage/StorageFiles.h"
+#include "model/storage/StorageSort.h"
 #include "tests/StorageContents.h"
 
 #include <QFile>

@@ -4,7 +4,7 @@
 //
 // Input: UTF-16 units (little endian), the pattern, a unit 0, then the name.
 #include "FuzzCheck.h"
-#include "model/WildcardPattern.h"
+#include "model/catalogue/WildcardPattern.h"
 
 #include <QString>
 

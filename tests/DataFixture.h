@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FileBytes.h"
-#include "model/CodePage932.h"
+#include "model/text/CodePage932.h"
 #include "ui/main/Form1.h"
 
 #include <QAbstractItemView>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/CodePage932.h"
-#include "model/EncodedLines.h"
-#include "model/Storage.h"
+#include "model/text/CodePage932.h"
+#include "model/text/EncodedLines.h"
+#include "model/storage/Storage.h"
 
 #include <QStringList>
 

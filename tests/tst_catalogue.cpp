@@ -1,8 +1,8 @@
-#include "model/CatalogueView.h"
-#include "model/CodePage932.h"
-#include "model/EncodedLines.h"
-#include "model/ItemCatalogue.h"
-#include "model/TextFile.h"
+#include "model/catalogue/CatalogueView.h"
+#include "model/text/CodePage932.h"
+#include "model/text/EncodedLines.h"
+#include "model/catalogue/ItemCatalogue.h"
+#include "model/text/TextFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "model/CodePage932.h"
-#include "model/CodePage932Table.h"
+#include "model/text/CodePage932.h"
+#include "model/text/CodePage932Table.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

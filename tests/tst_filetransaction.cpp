@@ -1,11 +1,11 @@
 #include "FileBytes.h"
 #include "StorageContents.h"
 
-#include "model/FileTransaction.h"
-#include "model/Storage.h"
-#include "model/StorageFiles.h"
-#include "model/TextFile.h"
-#include "model/WriteFaults.h"
+#include "model/files/FileTransaction.h"
+#include "model/storage/Storage.h"
+#include "model/storage/StorageFiles.h"
+#include "model/text/TextFile.h"
+#include "model/files/WriteFaults.h"
 
 #include <QDir>
 #include <QTemporaryDir>

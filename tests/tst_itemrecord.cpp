@@ -1,5 +1,5 @@
-#include "model/ItemRecord.h"
-#include "model/TextFile.h"
+#include "model/catalogue/ItemRecord.h"
+#include "model/text/TextFile.h"
 
 #include <QTest>
 

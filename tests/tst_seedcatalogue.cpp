@@ -1,7 +1,7 @@
-#include "model/CodePage932.h"
-#include "model/Crystals.h"
-#include "model/ItemCatalogue.h"
-#include "model/TextFile.h"
+#include "model/text/CodePage932.h"
+#include "model/catalogue/Crystals.h"
+#include "model/catalogue/ItemCatalogue.h"
+#include "model/text/TextFile.h"
 #include "scripts/seedgen/SeedTable.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "FileBytes.h"
 #include "StorageContents.h"
 
-#include "model/Storage.h"
-#include "model/StorageFiles.h"
+#include "model/storage/Storage.h"
+#include "model/storage/StorageFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "model/DetailText.h"
-#include "model/StorageLine.h"
+#include "model/catalogue/DetailText.h"
+#include "model/storage/StorageLine.h"
 
 #include <QTest>
 

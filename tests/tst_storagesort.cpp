@@ -1,7 +1,7 @@
 #include "StorageContents.h"
 
-#include "model/Storage.h"
-#include "model/StorageSort.h"
+#include "model/storage/Storage.h"
+#include "model/storage/StorageSort.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "FileBytes.h"
 
-#include "model/EncodedLines.h"
-#include "model/TextFile.h"
+#include "model/text/EncodedLines.h"
+#include "model/text/TextFile.h"
 
 #include <QDir>
 #include <QFile>

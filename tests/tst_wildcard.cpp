@@ -1,4 +1,4 @@
-#include "model/WildcardPattern.h"
+#include "model/catalogue/WildcardPattern.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 #include "scripts/seedgen/SeedTable.h"
 
-#include "model/CatalogueRecord.h"
-#include "model/CodePage932.h"
-#include "model/DetailText.h"
-#include "model/ItemRecord.h"
-#include "model/TextFile.h"
+#include "model/catalogue/CatalogueRecord.h"
+#include "model/text/CodePage932.h"
+#include "model/catalogue/DetailText.h"
+#include "model/catalogue/ItemRecord.h"
+#include "model/text/TextFile.h"
 
 #include <QFile>
 #include <QHash>

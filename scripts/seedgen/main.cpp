@@ -3,7 +3,7 @@
 // Turns the reviewable seed table into the seed catalogue file of the data
 // folder (code page 932, CR LF). Nothing is written when any line of the
 // table is wrong: a half-valid catalogue would silently lose items.
-#include "model/TextFile.h"
+#include "model/text/TextFile.h"
 #include "scripts/seedgen/SeedTable.h"
 
 #include <QCoreApplication>

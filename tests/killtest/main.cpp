@@ -5,8 +5,8 @@
 // does (finishing or undoing an interrupted save) and exits 0 when they are
 // one of the states "save" wrote: line k of each storage is "item k" with
 // the detail "detail k", list and detail files of equal length.
-#include "model/Storage.h"
-#include "model/StorageFiles.h"
+#include "model/storage/Storage.h"
+#include "model/storage/StorageFiles.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

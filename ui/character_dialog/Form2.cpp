@@ -1,6 +1,6 @@
 #include "ui/character_dialog/Form2.h"
 
-#include "model/CharacterName.h"
+#include "model/characters/CharacterName.h"
 #include "ui/Message.h"
 #include "ui/Twips.h"
 #include "ui/character_dialog/CharacterRegistrar.h"

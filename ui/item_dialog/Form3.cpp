@@ -1,6 +1,6 @@
 #include "ui/item_dialog/Form3.h"
 
-#include "model/ItemRecord.h"
+#include "model/catalogue/ItemRecord.h"
 #include "ui/Message.h"
 #include "ui/Twips.h"
 #include "ui/item_dialog/ItemRegistrar.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ItemRecord.h"
+#include "model/catalogue/ItemRecord.h"
 
 namespace morvane {
 

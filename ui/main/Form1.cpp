@@ -1,9 +1,9 @@
 #include "ui/main/Form1.h"
 
-#include "model/Crystals.h"
-#include "model/StorageLine.h"
-#include "model/StorageSort.h"
-#include "model/WildcardPattern.h"
+#include "model/catalogue/Crystals.h"
+#include "model/storage/StorageLine.h"
+#include "model/storage/StorageSort.h"
+#include "model/catalogue/WildcardPattern.h"
 #include "ui/ListBox.h"
 #include "ui/Message.h"
 #include "ui/main/Form1Messages.h"

@@ -3,7 +3,7 @@
 // tooltips for sighted players. Captions themselves stay as they are.
 #include "ui/main/Form1.h"
 
-#include "model/Crystals.h"
+#include "model/catalogue/Crystals.h"
 #include "ui/ListBox.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "ui/main/Form1.h"
 
-#include "model/Crystals.h"
+#include "model/catalogue/Crystals.h"
 
 #include "ui/ListBox.h"
 #include "ui/main/DetailLine.h"

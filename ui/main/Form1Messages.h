@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/FileResult.h"
-#include "model/FileTransaction.h"
-#include "model/Storage.h"
+#include "model/files/FileResult.h"
+#include "model/files/FileTransaction.h"
+#include "model/storage/Storage.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // The main window's handlers for the current character's storages.
 #include "ui/main/Form1.h"
 
-#include "model/DetailText.h"
-#include "model/StorageFiles.h"
+#include "model/catalogue/DetailText.h"
+#include "model/storage/StorageFiles.h"
 #include "ui/ListBox.h"
 #include "ui/Message.h"
 #include "ui/main/Form1Messages.h"

@@ -1,6 +1,6 @@
 #include "ui/main/StorageLineDelegate.h"
 
-#include "model/StorageLine.h"
+#include "model/storage/StorageLine.h"
 #include "ui/SelectedText.h"
 #include "ui/ToolTipText.h"
 

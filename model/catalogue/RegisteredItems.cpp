@@ -1,0 +1,28 @@
+#include "model/catalogue/RegisteredItems.h"
+
+#include "model/catalogue/ItemRecord.h"
+#include "model/text/TextFile.h"
+
+namespace morvane {
+
+RegisteredItems::RegisteredItems(DataFolder folder)
+    : m_folder(std::move(folder))
+{
+}
+
+QString RegisteredItems::filePath() const
+{
+    return m_folder.filePath(QString::fromLatin1(DataFolder::kRegisteredItems));
+}
+
+CatalogueFileReport RegisteredItems::loadInto(ItemCatalogue& catalogue) const
+{
+    return catalogue.loadFile(filePath(), kRegisteredNullStackSize);
+}
+
+FileResult RegisteredItems::append(const ItemRecord& record) const
+{
+    return appendTextLine(filePath(), record.line());
+}
+
+} // namespace morvane
