@@ -16,6 +16,8 @@ enum class StorageKind { MogSafe, Bag };
 
 struct StorageKindFiles {
     StorageKind kind;
+    // What the player calls it, in the window's captions and in search results.
+    QStringView name;
     // A character's files are its name followed by these.
     QStringView listSuffix;
     QStringView detailSuffix;
@@ -25,8 +27,8 @@ struct StorageKindFiles {
 };
 
 inline constexpr std::array kStorageKinds{
-    StorageKindFiles{StorageKind::MogSafe, u"mog.dat", u"moginfo.dat"},
-    StorageKindFiles{StorageKind::Bag, u"bag.dat", u"baginfo.dat"},
+    StorageKindFiles{StorageKind::MogSafe, u"モグ金庫", u"mog.dat", u"moginfo.dat"},
+    StorageKindFiles{StorageKind::Bag, u"かばん", u"bag.dat", u"baginfo.dat"},
 };
 inline constexpr int kStorageKindCount = int(kStorageKinds.size());
 
@@ -37,6 +39,11 @@ using ConstStorageSet = std::array<const Storage*, kStorageKindCount>;
 constexpr int indexOf(StorageKind kind)
 {
     return int(kind);
+}
+
+constexpr QStringView storageName(StorageKind kind)
+{
+    return kStorageKinds[indexOf(kind)].name;
 }
 
 inline ConstStorageSet asConst(const StorageSet& storages)

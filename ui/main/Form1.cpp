@@ -178,9 +178,9 @@ void Form1::startUp(StartUpFiles files)
     showCountCaptions();
 
     for (const StorageArea& shown : kStorageAreas) {
-        (this->*shown.frame)->setTitle(shown.name.toString());
-        m_command[shown.putButton]->setText(QStringLiteral("%1へ").arg(shown.name));
-        m_command[shown.moveButton]->setText(QStringLiteral("%1へ").arg(areaOf(shown.moveTo).name));
+        (this->*shown.frame)->setTitle(storageName(shown.kind).toString());
+        m_command[shown.putButton]->setText(QStringLiteral("%1へ").arg(storageName(shown.kind)));
+        m_command[shown.moveButton]->setText(QStringLiteral("%1へ").arg(storageName(shown.moveTo)));
         m_command[shown.takeOutButton]->setText(QStringLiteral("アイテムを消去"));
         m_command[shown.sortButton]->setText(QStringLiteral("ソート"));
     }

@@ -70,7 +70,6 @@ private:
         StorageKind kind;
         StorageKind moveTo;
         int number; // of the frame, count label and list: Frame2, Label2, List2
-        QStringView name; // the frame's title, and the storage's name in captions and hints
         QGroupBox* Form1::*frame;
         QLabel* Form1::*countLabel;
         ListBox* Form1::*list;

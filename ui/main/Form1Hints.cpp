@@ -38,15 +38,16 @@ void Form1::describeControls()
 
     // Two buttons of each caption: the hint says which storage they act on.
     for (const StorageArea& shown : kStorageAreas) {
-        const QStringView target = areaOf(shown.moveTo).name;
-        describe(m_command[shown.putButton], {}, QStringLiteral("選んだアイテムを%1に入れる").arg(shown.name));
-        describe(m_command[shown.takeOutButton], {}, QStringLiteral("%1で選んだ行を消す（Delete）").arg(shown.name));
-        describe(m_command[shown.moveButton], {}, QStringLiteral("%1で選んだ行を%2へ移す").arg(shown.name, target));
-        describe(m_command[shown.sortButton], {}, QStringLiteral("%1の中身を名前順に並べる").arg(shown.name));
-        describe(list(shown.kind), QStringLiteral("%1の中身").arg(shown.name),
-                 QStringLiteral("%1に入っているアイテムと個数").arg(shown.name));
+        const QStringView name = storageName(shown.kind);
+        const QStringView target = storageName(shown.moveTo);
+        describe(m_command[shown.putButton], {}, QStringLiteral("選んだアイテムを%1に入れる").arg(name));
+        describe(m_command[shown.takeOutButton], {}, QStringLiteral("%1で選んだ行を消す（Delete）").arg(name));
+        describe(m_command[shown.moveButton], {}, QStringLiteral("%1で選んだ行を%2へ移す").arg(name, target));
+        describe(m_command[shown.sortButton], {}, QStringLiteral("%1の中身を名前順に並べる").arg(name));
+        describe(list(shown.kind), QStringLiteral("%1の中身").arg(name),
+                 QStringLiteral("%1に入っているアイテムと個数").arg(name));
         // The count label's caption is its name, so a screen reader reads the count.
-        describe(this->*shown.countLabel, {}, QStringLiteral("%1に入っている行の数").arg(shown.name));
+        describe(this->*shown.countLabel, {}, QStringLiteral("%1に入っている行の数").arg(name));
     }
     describe(m_command[13], {}, QStringLiteral("このキャラクターのモグ金庫とかばんを保存（Ctrl+S）"));
     describe(m_command[14], {}, QStringLiteral("アイテム名で検索（検索欄で Enter）"));

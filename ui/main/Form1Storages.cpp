@@ -16,9 +16,9 @@
 using namespace morvane;
 
 const std::array<Form1::StorageArea, kStorageKindCount> Form1::kStorageAreas{{
-    {StorageKind::MogSafe, StorageKind::Bag, 2, u"モグ金庫", &Form1::m_frame2, &Form1::m_label2, &Form1::m_list2,
+    {StorageKind::MogSafe, StorageKind::Bag, 2, &Form1::m_frame2, &Form1::m_label2, &Form1::m_list2,
      1, 4, 3, 24, u"金庫が空っぽクポ；；", u"金庫が空っぽクポ；；"},
-    {StorageKind::Bag, StorageKind::MogSafe, 3, u"かばん", &Form1::m_frame3, &Form1::m_label3, &Form1::m_list3,
+    {StorageKind::Bag, StorageKind::MogSafe, 3, &Form1::m_frame3, &Form1::m_label3, &Form1::m_list3,
      2, 6, 5, 25, u"カバンが空っぽクポ；；", u"かばんが空っぽクポ；；"},
 }};
 
