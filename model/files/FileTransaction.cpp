@@ -2,12 +2,12 @@
 
 #include "model/files/FileFailure.h"
 #include "model/files/PlatformFiles.h"
+#include "model/files/WholeFile.h"
 #include "model/files/WriteFaults.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace morvane {
 namespace {
@@ -27,23 +27,6 @@ bool isPlainFileName(const QString& name)
 QString temporaryName(std::size_t index)
 {
     return kTemporaryPrefix + QString::number(index) + kTemporarySuffix;
-}
-
-FileResult writeWholeFile(const QString& path, const QByteArray& bytes)
-{
-    if (QFileInfo(path).isDir())
-        return FileResult::failure(path, folderInTheWayReason());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(path, writeFailureReason(path, bytes.size(), file.errorString()));
-    if (!faults::writeAll(file, bytes)) {
-        const QString reason = writeFailureReason(path, bytes.size(), file.errorString());
-        file.cancelWriting();
-        return FileResult::failure(path, reason);
-    }
-    if (!file.commit())
-        return FileResult::failure(path, writeFailureReason(path, bytes.size(), file.errorString()));
-    return FileResult::success();
 }
 
 FileResult stopped(const QString& path)

@@ -1,0 +1,28 @@
+#include "model/files/WholeFile.h"
+
+#include "model/files/FileFailure.h"
+#include "model/files/WriteFaults.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace morvane {
+
+FileResult writeWholeFile(const QString& path, const QByteArray& bytes)
+{
+    if (QFileInfo(path).isDir())
+        return FileResult::failure(path, folderInTheWayReason());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileResult::failure(path, writeFailureReason(path, bytes.size(), file.errorString()));
+    if (!faults::writeAll(file, bytes)) {
+        const QString reason = writeFailureReason(path, bytes.size(), file.errorString());
+        file.cancelWriting();
+        return FileResult::failure(path, reason);
+    }
+    if (!file.commit())
+        return FileResult::failure(path, writeFailureReason(path, bytes.size(), file.errorString()));
+    return FileResult::success();
+}
+
+} // namespace morvane
