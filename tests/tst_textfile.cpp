@@ -46,6 +46,18 @@ private slots:
         QCOMPARE(written == bytes, asWritten);
     }
 
+    void decodedLineStaysValidWhileOthersAreDecoded()
+    {
+        QByteArray bytes;
+        for (int k = 0; k < 1000; ++k)
+            bytes += QByteArray::number(k) + "\r\n";
+        const EncodedLines lines = EncodedLines::fromFileBytes(bytes);
+        const QString& first = lines.text(0);
+        for (int k = 1; k < lines.size(); ++k)
+            QCOMPARE(lines.text(k), QString::number(k));
+        QCOMPARE(first, u"0"_s);
+    }
+
     void appendAddsOneLine()
     {
         QTemporaryDir dir;

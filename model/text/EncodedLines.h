@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cstring>
+#include <deque>
 #include <vector>
 
 namespace morvane {
@@ -26,7 +27,7 @@ public:
     static EncodedLines sharing(QByteArray buffer);
 
     int size() const { return int(m_spans.size()); }
-    // Valid until the lines next change.
+    // Valid until the lines next change; decoding other lines keeps it valid.
     const QString& text(int index) const;
     QStringList texts(int count) const;
     QByteArrayView bytes(int index) const;
@@ -57,7 +58,8 @@ private:
     QByteArray m_buffer;
     std::vector<Span> m_spans;
     mutable std::vector<int> m_decodedSlot; // per line: its place in m_decoded, or -1
-    mutable std::vector<QString> m_decoded;
+    // A deque, so that decoding another line never moves a text handed out.
+    mutable std::deque<QString> m_decoded;
 };
 
 template <typename LineFound>
