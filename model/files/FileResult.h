@@ -19,7 +19,6 @@ public:
         return FileResult(Outcome::Failed, std::move(path), std::move(reason));
     }
 
-    Outcome outcome() const { return m_outcome; }
     bool ok() const { return m_outcome != Outcome::Failed; }
     bool isMissing() const { return m_outcome == Outcome::Missing; }
     const QString& path() const { return m_path; }
