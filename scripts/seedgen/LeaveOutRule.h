@@ -35,7 +35,7 @@ namespace morvane {
 
 enum class LeaveOut { NoHelpText, Temporary, QuestGoods, DuplicateName };
 
-// Parts 1 to 3, which look at the item alone; part 4 needs the others.
+// The first three parts, which look at the item alone; the fourth needs the others.
 std::optional<LeaveOut> leaveOutOnItsOwn(const GameItem& item);
 
 QString describe(LeaveOut part);

@@ -5,7 +5,8 @@
 // data/seed/game-items.tsv.
 //
 // That table holds only the items of the catalogue's years: the era (the 15
-// jobs, level cap 75, no item levels, the item numbers of those years) is
+// jobs, level cap 75, no item levels, the item numbers of those years; for
+// equipment and spell scrolls, one of the 15 jobs using it by level 75) is
 // applied when scripts/import-game-items.py copies it in from the facts. Of
 // its items the catalogue leaves some out by the rule in LeaveOutRule.h, puts
 // the rest in the browsing order of SeedCatalogue.h, and describes each as
