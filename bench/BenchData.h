@@ -3,11 +3,13 @@
 #include "model/text/TextFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
-// Generated data folders: an empty one, and one at full capacity (a full
-// catalogue and a character whose two storages hold 10001 lines each).
+// Data folders: an empty one, one at full capacity (a generated catalogue
+// and a character whose two storages hold 10001 lines each), and one that
+// holds the real seed catalogue and nothing else.
 namespace bench {
 
 constexpr int kFull = 10001;
@@ -39,13 +41,24 @@ inline QStringList storageDetails(int offset)
     return details;
 }
 
+// The seed catalogue the program ships.
+inline QString seedCataloguePath() { return QString::fromUtf8(MORVANE_SEED_CATALOGUE_FILE); }
+
+enum class Contents { Empty, FullCapacity, SeedCatalogue };
+
 class SampleDataFolder {
 public:
-    explicit SampleDataFolder(bool full)
+    explicit SampleDataFolder(Contents contents)
     {
         QDir(m_dir.path()).mkdir(QStringLiteral("data"));
+        const QString seed = path() + QStringLiteral("/item.20041101.txt");
+        if (contents == Contents::SeedCatalogue) {
+            if (!QFile::copy(seedCataloguePath(), seed))
+                qFatal("cannot copy the seed catalogue");
+            return;
+        }
         QStringList catalogue;
-        if (full) {
+        if (contents == Contents::FullCapacity) {
             for (int i = 0; i < kFull; ++i)
                 catalogue << QStringLiteral("%1\t%2\t%3\t0\t0\t%4")
                                  .arg(i + 1)

@@ -103,10 +103,18 @@ std::unique_ptr<morvane::Form1, WindowCloser> startUp(const bench::SampleDataFol
 
 void BM_StartUpFullAgainstEmpty(benchmark::State& state)
 {
-    const bench::SampleDataFolder empty(false);
-    const bench::SampleDataFolder full(true);
+    const bench::SampleDataFolder empty(bench::Contents::Empty);
+    const bench::SampleDataFolder full(bench::Contents::FullCapacity);
     handBackFreedMemory();
     takeTurns(state, [&full] { return startUp(full); }, [&empty] { return startUp(empty); });
+}
+
+void BM_StartUpSeedAgainstEmpty(benchmark::State& state)
+{
+    const bench::SampleDataFolder empty(bench::Contents::Empty);
+    const bench::SampleDataFolder seed(bench::Contents::SeedCatalogue);
+    handBackFreedMemory();
+    takeTurns(state, [&seed] { return startUp(seed); }, [&empty] { return startUp(empty); });
 }
 
 // ---- Search ---------------------------------------------------------------
@@ -146,19 +154,51 @@ void BM_SearchAgainstFindScan(benchmark::State& state)
         state.SkipWithError("the search did not match half of the catalogue");
 }
 
+// The search of the full-capacity benchmark above, over the seed catalogue,
+// against scanning its names, as UTF-8, for the same letter.
+void BM_SearchSeedAgainstFindScan(benchmark::State& state)
+{
+    morvane::ItemCatalogue catalogue;
+    if (catalogue.loadFile(bench::seedCataloguePath(), morvane::kSeedNullStackSize).unreadableLines != 0)
+        state.SkipWithError("the seed catalogue does not load");
+    morvane::CatalogueView view(catalogue);
+    std::vector<std::string> names;
+    for (int i = 0; i < catalogue.entryCount(); ++i)
+        names.push_back(catalogue.name(i).toStdString());
+    const std::string needle = QStringLiteral("剣").toStdString();
+    int expected = 0;
+    for (const std::string& name : names)
+        expected += name.find(needle) != std::string::npos;
+    takeTurns(
+        state,
+        [&view] {
+            const morvane::WildcardPattern pattern(QStringLiteral("*剣*"));
+            view.rebuild([&pattern](const QString& name) { return pattern.matches(name); });
+            benchmark::DoNotOptimize(view.lineCount());
+        },
+        [&names, &needle] {
+            int found = 0;
+            for (const std::string& name : names)
+                found += name.find(needle) != std::string::npos;
+            benchmark::DoNotOptimize(found);
+        });
+    if (view.lineCount() != expected)
+        state.SkipWithError("the search and the scan found different items");
+}
+
 // ---- Save and reload -------------------------------------------------------
 
 // Saving and reloading two full storages, against copying their four files.
 void BM_SaveAndReloadAgainstFileCopy(benchmark::State& state)
 {
-    const bench::SampleDataFolder saved(false);
+    const bench::SampleDataFolder saved(bench::Contents::Empty);
     const morvane::DataFolder folder(saved.path());
     morvane::Storage mog;
     morvane::Storage bag;
     if (!fillStorage(mog, bench::storageLines(0), bench::storageDetails(0))
         || !fillStorage(bag, bench::storageLines(7), bench::storageDetails(7)))
         state.SkipWithError("benchmark storages cannot be encoded");
-    const bench::SampleDataFolder copied(true);
+    const bench::SampleDataFolder copied(bench::Contents::FullCapacity);
     const QStringList names{u"クロmog.dat"_s, u"クロbag.dat"_s, u"クロmoginfo.dat"_s, u"クロbaginfo.dat"_s};
     takeTurns(
         state,
@@ -282,7 +322,9 @@ void BM_SortDifferingDetailsAgainstExchangeSort(benchmark::State& state)
 }
 
 BENCHMARK(BM_StartUpFullAgainstEmpty)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(4.0);
+BENCHMARK(BM_StartUpSeedAgainstEmpty)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(4.0);
 BENCHMARK(BM_SearchAgainstFindScan)->Unit(benchmark::kMicrosecond)->UseManualTime();
+BENCHMARK(BM_SearchSeedAgainstFindScan)->Unit(benchmark::kMicrosecond)->UseManualTime();
 BENCHMARK(BM_SaveAndReloadAgainstFileCopy)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_HugeStorageFileAgainstReadLine)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_SortEqualDetailsAgainstStableSort)->Unit(benchmark::kMillisecond)->UseManualTime();
@@ -309,7 +351,9 @@ public:
             const char* target;
         } figures[] = {
             {"BM_StartUpFullAgainstEmpty", "start-up at full capacity / empty start-up", "<= 1.5"},
+            {"BM_StartUpSeedAgainstEmpty", "start-up with the seed catalogue / empty start-up", "<= 1.5"},
             {"BM_SearchAgainstFindScan", "search and view rebuild / std::string::find scan", "< 3"},
+            {"BM_SearchSeedAgainstFindScan", "seed catalogue search / std::string::find scan", "< 3"},
             {"BM_SaveAndReloadAgainstFileCopy", "save and reload / QFile byte copy", "< 3"},
             {"BM_HugeStorageFileAgainstReadLine", "200 MB storage file / readLine of 10001 lines", "<= 2"},
             {"BM_SortEqualDetailsAgainstStableSort", "sort, equal details / std::stable_sort", "<= 5"},

@@ -27,12 +27,15 @@ tab=$'\t'
 write cname.dat "Kuro"
 write Kuromog.dat "炎のクリスタル${tab}12" "闇のクリスタル${tab}7" "ミスリル鉱${tab}3" "銅鉱${tab}${tab}12" \
     "サンドリア小麦粉${tab}24" "メープルシュガー${tab}5"
-write Kuromoginfo.dat "[その他]全種<br>炎属性のクリスタル<br>Lv1～ All Jobs" \
-    "[その他]全種<br>闇属性のクリスタル<br>Lv1～ All Jobs" "[その他]全種<br>鉱石<br>Lv1～ All Jobs" \
-    "[その他]全種<br>鉱石<br>Lv1～ All Jobs" "[その他]全種<br>食材<br>Lv1～ All Jobs" \
-    "[その他]全種<br>食材<br>Lv1～ All Jobs"
+write Kuromoginfo.dat "[その他]全種<br>炎のエネルギーが封じ込められたクリスタル。<br>Lv1～ All Jobs" \
+    "[その他]全種<br>闇のエネルギーが封じ込められたクリスタル。<br>Lv1～ All Jobs" \
+    "[その他]全種<br>貴金属の霊銀を含有する鉱石。<br>Lv1～ All Jobs" \
+    "[その他]全種<br>金属の銅を含有する鉱石。<br>Lv1～ All Jobs" \
+    "[その他]全種<br>コンシュタット製粉所で作られた小麦粉。<br>Lv1～ All Jobs" \
+    "[その他]全種<br>メープルの樹液からできる甘味料。<br>Lv1～ All Jobs"
 write Kurobag.dat "風のクリスタル${tab}12" "オリーブオイル${tab}2"
-write Kurobaginfo.dat "[その他]全種<br>風属性のクリスタル<br>Lv1～ All Jobs" "[その他]全種<br>食材<br>Lv1～ All Jobs"
+write Kurobaginfo.dat "[その他]全種<br>風のエネルギーが封じ込められたクリスタル。<br>Lv1～ All Jobs" \
+    "[その他]全種<br>オリーブの果実からとれる食用油。<br>Lv1～ All Jobs"
 
 capture() {
     QT_SCALE_FACTOR=$scale "$work/morvane" &

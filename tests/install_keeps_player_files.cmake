@@ -2,10 +2,11 @@
 # folder, adds a player's files to data/ and ages the program and the seed
 # catalogue as an older version would have left them, installs again, and
 # checks that the player's files are byte for byte as they were while the
-# program and the seed catalogue are the new ones.
+# program and the seed catalogue are the new ones, with the catalogue's
+# licence notice beside it.
 #
 # cmake -DBUILD_DIR=<build tree> -DPREFIX=<scratch folder> -DPROGRAM=<file name>
-#       -DSEED=<seed catalogue> -P install_keeps_player_files.cmake
+#       -DSEED=<seed catalogue> -DNOTICE=<its licence notice> -P install_keeps_player_files.cmake
 
 function(install_morvane)
     execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -53,4 +54,6 @@ foreach(entry IN LISTS player_files)
     expect_same(${originals}/${name} ${PREFIX}/data/${name})
 endforeach()
 expect_same(${SEED} ${PREFIX}/data/${seed_name})
+get_filename_component(notice_name ${NOTICE} NAME)
+expect_same(${NOTICE} ${PREFIX}/data/${notice_name})
 expect_same(${BUILD_DIR}/${PROGRAM} ${PREFIX}/${PROGRAM})

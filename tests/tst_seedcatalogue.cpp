@@ -1,85 +1,223 @@
-#include "model/text/CodePage932.h"
 #include "model/catalogue/Crystals.h"
+#include "model/catalogue/DetailText.h"
 #include "model/catalogue/ItemCatalogue.h"
+#include "model/catalogue/ItemRecord.h"
 #include "model/text/TextFile.h"
-#include "scripts/seedgen/SeedTable.h"
+#include "scripts/seedgen/GameItemTable.h"
+#include "scripts/seedgen/SeedCatalogue.h"
 
 #include <QFile>
-#include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
 using namespace morvane;
 using namespace Qt::StringLiterals;
 
-const QString kCataloguePath = QStringLiteral(":/data/item.20041101.txt");
+// Both files are built into the test, so that it finds them wherever it runs.
+const QString kCataloguePath = u":/data/item.20041101.txt"_s;
+const QString kTablePath = u":/data/seed/game-items.tsv"_s;
 
 class TestSeedCatalogue : public QObject {
     Q_OBJECT
 
-private slots:
-    void committedFileIsGeneratedFromTableAndLoads()
+    ItemCatalogue m_catalogue;
+
+    int positionOf(qint16 number) const
     {
-        const SeedTable table = SeedTable::read(QStringLiteral(":/data/seed/catalogue.tsv"));
+        for (int i = 0; i < m_catalogue.entryCount(); ++i) {
+            if (m_catalogue.entry(i).number == number)
+                return i;
+        }
+        return -1;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        const CatalogueFileReport report = m_catalogue.loadFile(kCataloguePath, kSeedNullStackSize);
+        QVERIFY(report.file.ok());
+        QCOMPARE(report.unreadableLines, 0);
+        QCOMPARE(report.linesBeyondCapacity, 0);
+    }
+
+    void committedFileIsWhatTheGeneratorWritesFromTheTable()
+    {
+        const GameItemTable table = GameItemTable::read(kTablePath);
         QVERIFY2(table.isValid(), qPrintable(table.problems().value(0).message));
-        const QStringList lines = table.catalogueLines();
+        const SeedCatalogue seed = buildSeedCatalogue(table.items());
+        QVERIFY2(seed.problems.isEmpty(), qPrintable(seed.problems.value(0).message));
         QByteArray generated;
-        QVERIFY(encodeLines(lines, &generated));
+        QVERIFY(encodeLines(catalogueLines(seed), &generated));
         QFile committed(kCataloguePath);
         QVERIFY(committed.open(QIODevice::ReadOnly));
         QVERIFY2(committed.readAll() == generated,
-                 "data/item.20041101.txt differs from the table; regenerate it with morvane_seedgen");
+                 "data/item.20041101.txt differs from data/seed/game-items.tsv; regenerate it with morvane_seedgen");
+        QCOMPARE(m_catalogue.entryCount(), seed.entries.size()); // every line loads
+    }
 
-        ItemCatalogue catalogue;
-        QCOMPARE(catalogue.loadFile(kCataloguePath, kSeedNullStackSize).unreadableLines, 0);
-        QCOMPARE(catalogue.entryCount(), lines.size()); // none excluded
+    void leavesRoomToRegisterAndNamesEachItemOnce()
+    {
+        QVERIFY2(m_catalogue.entryCount() >= 9000 && m_catalogue.entryCount() <= 9500,
+                 qPrintable(QString::number(m_catalogue.entryCount())));
+        QSet<QString> names;
         QSet<qint16> numbers;
-        QSet<QString> types;
-        QHash<QString, QList<qint16>> stacksByName;
-        for (int i = 0; i < catalogue.entryCount(); ++i) {
-            const CatalogueEntry entry = catalogue.entry(i);
-            for (const QString& text : {entry.name, entry.detail})
-                QCOMPARE(cp932::decode(cp932::encode(text).value()), text);
-            QVERIFY2(entry.stackSize == 1 || entry.stackSize == 12 || entry.stackSize == 99, qPrintable(entry.name));
-            QVERIFY2(entry.number > 0 && !numbers.contains(entry.number), qPrintable(entry.name));
-            numbers.insert(entry.number);
-            types.insert(entry.detail.section(u']', 0, 0).mid(1));
-            stacksByName[entry.name].append(entry.stackSize);
+        for (int i = 0; i < m_catalogue.entryCount(); ++i) {
+            names.insert(m_catalogue.name(i));
+            numbers.insert(m_catalogue.entry(i).number);
         }
-        // Written out, so that the test does not agree with a wrong generator.
-        QCOMPARE(types, QSet<QString>({u"格闘"_s, u"短剣"_s, u"片手剣"_s, u"両手剣"_s, u"片手斧"_s, u"両手斧"_s, u"両手鎌"_s, u"両手槍"_s, u"片手刀"_s,
-                                       u"両手刀"_s, u"片手棍"_s, u"両手棍"_s, u"レンジ武器等"_s, u"楽器"_s, u"矢・弾その他"_s, u"盾"_s, u"頭"_s,
-                                       u"首"_s, u"胴"_s, u"両手"_s, u"腰"_s, u"両脚"_s, u"両足"_s, u"背"_s, u"魔法"_s, u"調度品"_s, u"その他"_s}));
-        // The crystal filters find each crystal and cluster once, in twelves.
+        QCOMPARE(names.size(), m_catalogue.entryCount());
+        QCOMPARE(numbers.size(), m_catalogue.entryCount());
+    }
+
+    // Crystals and clusters open the list, each once, in twelves.
+    void crystalFiltersFindTheirCrystalAndClusterFirst()
+    {
+        const int pairs = int(kCrystalFilters.size());
         for (const CrystalFilter& filter : kCrystalFilters) {
-            for (const QStringView name : {filter.crystalName, filter.clusterName})
-                QVERIFY2(stacksByName.value(name.toString()) == QList<qint16>{12}, qPrintable(name.toString()));
+            QList<int> kept;
+            for (int i = 0; i < m_catalogue.entryCount(); ++i) {
+                if (keepsName(filter, m_catalogue.name(i)))
+                    kept.append(i);
+            }
+            QCOMPARE(kept.size(), 2);
+            for (const int position : kept) {
+                QVERIFY2(position < 2 * pairs, qPrintable(m_catalogue.name(position)));
+                QCOMPARE(m_catalogue.stackSize(position), qint16(12));
+            }
         }
+    }
+
+    // Every detail reads like a registered item's: a type of the dialog (or
+    // the ear and finger of earrings and rings), "Lv<level>～ <jobs>" as its
+    // third display line, and no more lines than the panel shows.
+    void everyDetailReadsLikeARegisteredItem()
+    {
+        const QRegularExpression levelAndJobs(
+            u"^Lv[1-9][0-9]?～ (All Jobs|[%1]+)$"_s.arg(jobLetters()));
+        for (int i = 0; i < m_catalogue.entryCount(); ++i) {
+            const QString detail = m_catalogue.detail(i);
+            const QStringList lines = detailDisplayLines(detail);
+            QVERIFY2(lines.size() == 3 || lines.size() == 4, qPrintable(detail));
+            const QString type = lines[0].section(u']', 0, 0).mid(1);
+            QVERIFY2(std::find(kItemTypes.begin(), kItemTypes.end(), type) != kItemTypes.end() || type == u"耳"_s
+                         || type == u"指"_s,
+                     qPrintable(detail));
+            QVERIFY2(levelAndJobs.match(lines[2]).hasMatch(), qPrintable(detail));
+        }
+    }
+
+    // Checked by hand against the game's facts.
+    void wellKnownItems_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<int>("stack");
+        QTest::newRow("crystal") << 4096 << u"炎のクリスタル"_s
+                                 << u"[その他]全種<br>炎のエネルギーが封じ込められたクリスタル。<br>Lv1～ All Jobs"_s << 12;
+        QTest::newRow("material") << 640 << u"銅鉱"_s << u"[その他]全種<br>金属の銅を含有する鉱石。<br>Lv1～ All Jobs"_s << 12;
+        QTest::newRow("material, more help") << 832 << u"羊毛"_s
+                                             << u"[その他]全種<br>羊から刈り取った毛の束。<br>Lv1～ All Jobs<br>毛糸の原料となる。"_s
+                                             << 12;
+        QTest::newRow("food") << 4493 << u"ウィンダスティー"_s
+                              << u"[その他]全種<br>ウィンダス風の緑茶。<br>Lv1～ All Jobs<br>VIT-2 CHR+1"_s << 1;
+        QTest::newRow("scroll") << 4720 << u"フラッシュ"_s
+                                << u"[魔法]全種<br>使用制限:白Lv45 ナLv37 剣Lv45<br>Lv37～ 白ナ<br>"
+                                   u"白魔法『フラッシュ』が記されたスクロール。効果:敵の命中率を短時間著しく下げる。"_s
+                                << 1;
+        QTest::newRow("scroll, learners on two lines")
+            << 4772 << u"サンダー"_s
+            << u"[魔法]全種<br>使用制限:黒Lv21 赤Lv29 暗Lv35 学Lv24 風Lv29<br>Lv21～ 黒赤暗<br>"
+               u"黒魔法『サンダー』が記されたスクロール。効果:敵に雷属性のダメージ。"_s
+            << 1;
+        QTest::newRow("furnishing") << 2 << u"粗末な寝台"_s
+                                    << u"[調度品]全種<br>単純な構造の質素な寝台。<br>Lv1～ All Jobs<br>調度品の一種。"_s << 1;
+        QTest::newRow("sword") << 16535 << u"ブロンズソード"_s << u"[片手剣]全種<br>Ｄ6 隔231<br>Lv1～ 戦赤シナ暗吟狩忍竜"_s << 1;
+        QTest::newRow("great axe, more help")
+            << 18222 << u"フォーテテュアクス"_s
+            << u"[両手斧]全種<br>Ｄ64 隔504 VIT+7<br>Lv73～ 戦暗<br>ヴァルチャストーン装備時時々2回攻撃"_s << 1;
+        QTest::newRow("bow") << 17152 << u"ショートボウ"_s << u"[レンジ武器等]全種<br>Ｄ5 隔360<br>Lv1～ 戦赤シナ暗獣狩忍侍"_s << 1;
+        QTest::newRow("bolt") << 18153 << u"ホーリーボルト"_s
+                              << u"[矢・弾その他]全種<br>Ｄ32 隔192 追加効果:光ダメージ<br>Lv30～ 戦暗狩"_s << 99;
+        QTest::newRow("shield") << 12289 << u"ラワンシールド"_s << u"[盾]全種<br>防1<br>Lv1～ 戦白赤シナ獣侍"_s << 1;
+        QTest::newRow("head") << 12448 << u"ブロンズキャップ"_s << u"[頭]全種<br>防2<br>Lv1～ 戦モ赤シナ暗獣吟忍竜侍"_s << 1;
+        QTest::newRow("neck") << 13056 << u"クジャクの護符"_s
+                              << u"[首]全種<br>耐闇-10 命中+10 飛命+10<br>Lv33～ All Jobs"_s << 1;
+        QTest::newRow("earring") << 13403 << u"アサルトピアス"_s
+                                 << u"[耳]全種<br>命中+2 攻+5 回避-2 防-3<br>Lv58～ 戦ナ暗獣竜"_s << 1;
+        QTest::newRow("ring") << 13497 << u"バストゥークリング"_s << u"[指]全種<br>HP+3 DEX+1 VIT+1<br>Lv1～ All Jobs"_s << 1;
+        QTest::newRow("body, every male race") << 13819 << u"おのこ浴衣"_s
+                                               << u"[胴]Ｈ♂Ｅ♂Ｔ♂Ｇ<br>防1<br>Lv1～ All Jobs"_s << 1;
+        QTest::newRow("body, every female race")
+            << 14386 << u"ウェディングドレス"_s << u"[胴]Ｈ♀Ｅ♀Ｔ♀Ｍ<br>両手装備不可 防3 耐光+10<br>Lv20～ All Jobs"_s << 1;
+        QTest::newRow("hands, one race") << 12758 << u"ガルカブレーサー"_s << u"[両手]Ｇ<br>防1<br>Lv1～ All Jobs"_s << 1;
+        QTest::newRow("back") << 13570 << u"ラムマント"_s << u"[背]全種<br>防5 耐氷+5<br>Lv36～ 戦モ赤シナ暗獣吟狩忍竜侍"_s << 1;
+    }
+    void wellKnownItems()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, name);
+        QFETCH(QString, detail);
+        QFETCH(int, stack);
+        const int position = positionOf(qint16(number));
+        QVERIFY(position >= 0);
+        QCOMPARE(m_catalogue.name(position), name);
+        QCOMPARE(m_catalogue.detail(position), detail);
+        QCOMPARE(m_catalogue.stackSize(position), qint16(stack));
+    }
+
+    void leavesOutByTheRule_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("scroll of a spell beyond level 75 (ケアルVI)") << 4614 << false;
+        QTest::newRow("without a help text (ジオリジェネ)") << 6102 << false;
+        QTest::newRow("temporary (ダスティポーション)") << 5431 << false;
+        QTest::newRow("quest goods (聖剣の欠片)") << 1573 << false;
+        QTest::newRow("first of a name (ディア)") << 4606 << true;
+        QTest::newRow("second of a name (ディア)") << 4631 << false;
+    }
+    void leavesOutByTheRule()
+    {
+        QFETCH(int, number);
+        QFETCH(bool, kept);
+        QCOMPARE(positionOf(qint16(number)) >= 0, kept);
     }
 
     void rejectsMalformedTable_data()
     {
         QTest::addColumn<QString>("badLine");
         QTest::addColumn<QString>("complaint");
-        QTest::newRow("duplicate number") << "1\t剣\t片手剣\t全種\tc\t1\tAll Jobs\t1" << "used on line 2";
-        QTest::newRow("number beyond 16 bits") << "40000\t剣\t片手剣\t全種\tc\t1\tAll Jobs\t1" << "number";
-        QTest::newRow("jobs out of order") << "2\t剣\t片手剣\t全種\tc\t1\tモ戦\t1" << "jobs";
-        QTest::newRow("tab in comment") << "2\t剣\t片手剣\t全種\tD1\t隔2\t1\tAll Jobs\t1" << "found 9";
-        QTest::newRow("stray carriage return") << "2\t剣\r\t片手剣\t全種\tc\t1\tAll Jobs\t1" << "carriage return";
+        QTest::newRow("column missing") << u"2\t剣\tWeapon\t4\t3\t3\t510\t2\t1\t1\tＤ1"_s << u"found 11"_s;
+        QTest::newRow("duplicate number") << u"1\t剣\tWeapon\t4\t3\t3\t510\t2\t1\t1\t0\tＤ1"_s << u"listed twice"_s;
+        QTest::newRow("unknown category") << u"2\t剣\tGil\t4\t3\t3\t510\t2\t1\t1\t0\tＤ1"_s << u"category"_s;
+        QTest::newRow("equipment without level") << u"2\t剣\tWeapon\t4\t3\t3\t510\t2\t\t1\t0\tＤ1"_s << u"level"_s;
+        QTest::newRow("stack of 10") << u"2\t剣\tGeneral\t1\t\t\t\t\t\t10\t0\tc"_s << u"stack"_s;
+        QTest::newRow("line break markup") << u"2\t剣\tGeneral\t1\t\t\t\t\t\t1\t0\ta<BR>b"_s << u"<br>"_s;
+        QTest::newRow("not code page 932") << u"2\t剣é\tGeneral\t1\t\t\t\t\t\t1\t0\tc"_s << u"932"_s;
     }
     void rejectsMalformedTable()
     {
         QFETCH(QString, badLine);
         QFETCH(QString, complaint);
-        // Good lines, one ended as a Windows editor ends it, around the bad
-        // one on line 4: only the bad line is named.
-        const SeedTable parsed = SeedTable::parse(
-            QStringLiteral("# header\n1\t剣\t片手剣\t全種\tc\t1\tAll Jobs\t1\r\n\n%1\n3\t盾\t盾\t全種\tc\t1\tAll Jobs\t1\n")
+        // Good lines around the bad one on line 4: only the bad line is named.
+        const GameItemTable parsed = GameItemTable::parse(
+            u"# notes\nid\tname_ja\tcategory\ttype\tskill\tslots\traces\tjobs\tlevel\tstack\tflags\tdescription_ja\n"
+            u"1\t盾\tArmor\t5\t\t2\t510\t2\t1\t1\t0\t防1\n%1\n3\t石\tGeneral\t1\t\t\t\t\t\t12\t0\t石。\\n重い。\n"_s
                 .arg(badLine));
         QCOMPARE(parsed.items().size(), 2);
+        QCOMPARE(parsed.items().last().help, (QStringList{u"石。"_s, u"重い。"_s}));
         QCOMPARE(parsed.problems().size(), 1);
         QCOMPARE(parsed.problems().first().line, 4);
         QVERIFY2(parsed.problems().first().message.contains(complaint), qPrintable(parsed.problems().first().message));
+    }
+
+    void rejectsATableOfOtherColumns()
+    {
+        const GameItemTable parsed = GameItemTable::parse(u"id\tname_ja\n1\t石\n"_s);
+        QVERIFY(!parsed.isValid());
+        QCOMPARE(parsed.problems().first().line, 1);
     }
 };
 
