@@ -286,17 +286,27 @@ void sortInput(bool detailsDiffer, QStringList* lines, QStringList* details)
     }
 }
 
+// Loading the unsorted lines and sorting them, against loading them, reading
+// them out and ordering them with std::stable_sort.
 void BM_SortEqualDetailsAgainstStableSort(benchmark::State& state)
 {
     QStringList lines;
     QStringList details;
     sortInput(false, &lines, &details);
+    const morvane::EncodedLines unsortedLines = encodeTexts(lines).value();
+    const morvane::EncodedLines unsortedDetails = encodeTexts(details).value();
+    morvane::Storage storage;
     takeTurns(
-        state, [&] { benchmark::DoNotOptimize(morvane::sortLines(lines, details)); },
+        state,
         [&] {
-            std::vector<QString> copy(lines.begin(), lines.end());
-            std::stable_sort(copy.begin(), copy.end());
-            benchmark::DoNotOptimize(copy.data());
+            storage.load(unsortedLines, unsortedDetails);
+            morvane::sortStorage(storage);
+        },
+        [&] {
+            storage.load(unsortedLines, unsortedDetails);
+            QStringList texts = storage.lines();
+            std::stable_sort(texts.begin(), texts.end());
+            benchmark::DoNotOptimize(texts.data());
         });
 }
 
@@ -305,8 +315,15 @@ void BM_SortDifferingDetailsAgainstExchangeSort(benchmark::State& state)
     QStringList input;
     QStringList inputDetails;
     sortInput(true, &input, &inputDetails);
+    const morvane::EncodedLines unsortedLines = encodeTexts(input).value();
+    const morvane::EncodedLines unsortedDetails = encodeTexts(inputDetails).value();
+    morvane::Storage storage;
     takeTurns(
-        state, [&] { benchmark::DoNotOptimize(morvane::sortLines(input, inputDetails)); },
+        state,
+        [&] {
+            storage.load(unsortedLines, unsortedDetails);
+            morvane::sortStorage(storage);
+        },
         [&] {
             QStringList lines = input;
             QStringList details = inputDetails;

@@ -6,21 +6,33 @@
 
 #include <QStringList>
 
+#include <optional>
+
 // A storage's contents as texts, to fill one and read it back in tests and
-// benchmarks. False when a text cannot be stored; the storage is then untouched.
+// benchmarks.
+
+// The texts as their file holds them, none decoded yet; nothing when one
+// cannot be stored.
+inline std::optional<morvane::EncodedLines> encodeTexts(const QStringList& texts)
+{
+    morvane::EncodedLines encoded;
+    for (const QString& text : texts) {
+        const std::optional<QByteArray> bytes = morvane::cp932::encode(text);
+        if (!bytes)
+            return std::nullopt;
+        encoded.append(*bytes);
+    }
+    return encoded;
+}
+
+// False when a text cannot be stored; the storage is then untouched.
 inline bool fillStorage(morvane::Storage& storage, const QStringList& lines, const QStringList& details)
 {
-    morvane::EncodedLines encodedLines;
-    morvane::EncodedLines encodedDetails;
-    for (const auto& [texts, encoded] : {std::pair{&lines, &encodedLines}, std::pair{&details, &encodedDetails}}) {
-        for (const QString& text : *texts) {
-            const std::optional<QByteArray> bytes = morvane::cp932::encode(text);
-            if (!bytes)
-                return false;
-            encoded->append(*bytes);
-        }
-    }
-    storage.load(std::move(encodedLines), std::move(encodedDetails));
+    std::optional<morvane::EncodedLines> encodedLines = encodeTexts(lines);
+    std::optional<morvane::EncodedLines> encodedDetails = encodeTexts(details);
+    if (!encodedLines || !encodedDetails)
+        return false;
+    storage.load(std::move(*encodedLines), std::move(*encodedDetails));
     return true;
 }
 

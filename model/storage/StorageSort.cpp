@@ -9,14 +9,12 @@
 namespace morvane {
 namespace {
 
-template <typename SameDetail>
-bool equalLinesCarryEqualDetails(const std::vector<int>& order, const QStringList& lines,
-                                 const SameDetail& sameDetail)
+bool equalLinesCarryEqualDetails(const std::vector<int>& order, const QStringList& lines, const Storage& storage)
 {
     for (size_t k = 1; k < order.size(); ++k) {
         const int previous = order[k - 1];
         const int current = order[k];
-        if (lines.at(previous) == lines.at(current) && !sameDetail(previous, current))
+        if (lines.at(previous) == lines.at(current) && !storage.sameDetail(previous, current))
             return false;
     }
     return true;
@@ -52,38 +50,22 @@ std::vector<int> exchangeOrder(const std::vector<int>& stableOrder, const QStrin
 // Where each line ends up: position k receives the line that stood at
 // order[k]. When no two equal lines carry different details, any stable
 // order gives the same lines and details as the exchange sort.
-template <typename SameDetail>
-std::vector<int> sortOrder(const QStringList& lines, const SameDetail& sameDetail)
+std::vector<int> sortOrder(const QStringList& lines, const Storage& storage)
 {
     std::vector<int> order(lines.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&lines](int a, int b) { return lines.at(a) < lines.at(b); });
-    if (!equalLinesCarryEqualDetails(order, lines, sameDetail))
+    if (!equalLinesCarryEqualDetails(order, lines, storage))
         order = exchangeOrder(order, lines);
     return order;
 }
 
 } // namespace
 
-SortedLines sortLines(const QStringList& lines, const QStringList& details)
-{
-    const std::vector<int> order =
-        sortOrder(lines, [&details](int a, int b) { return details.at(a) == details.at(b); });
-    SortedLines sorted;
-    sorted.lines.reserve(lines.size());
-    sorted.details.reserve(lines.size());
-    for (const int k : order) {
-        sorted.lines.append(lines.at(k));
-        sorted.details.append(details.at(k));
-    }
-    return sorted;
-}
-
 void sortStorage(Storage& storage)
 {
-    const QStringList lines = storage.lines();
-    storage.reorder(sortOrder(lines, [&storage](int a, int b) { return storage.sameDetail(a, b); }));
+    storage.reorder(sortOrder(storage.lines(), storage));
 }
 
 } // namespace morvane
