@@ -6,6 +6,7 @@
 #include "model/catalogue/WildcardPattern.h"
 #include "ui/ListBox.h"
 #include "ui/Message.h"
+#include "ui/main/DetailPanel.h"
 #include "ui/main/Form1Messages.h"
 
 #include <QComboBox>
@@ -193,7 +194,6 @@ void Form1::startUp(StartUpFiles files)
     m_frame4->setTitle(QStringLiteral("スタック数"));
     m_frame5->setTitle(QStringLiteral("キャラクター名"));
     m_frame6->setTitle(QStringLiteral("クリスタル"));
-    m_frame7->setTitle(QStringLiteral("Information"));
 
     m_text1->setText(QStringLiteral("アイテム名を入力"));
     m_combo1->setCurrentIndex(0);
@@ -202,7 +202,7 @@ void Form1::startUp(StartUpFiles files)
         m_command[n]->setText(QString());
 
     selectFirstCatalogueLine();
-    clearDetailPanel();
+    m_detailPanel->clear();
     m_label7->setText(QStringLiteral("Final Fantasy XI Support Soft"));
     m_label8->setText(QStringLiteral("Ver1.3.0"));
     m_startingUp = false;

@@ -26,6 +26,7 @@ class QPushButton;
 
 namespace morvane {
 
+class DetailPanel;
 struct CrystalFilter;
 class Form2;
 class Form3;
@@ -109,7 +110,6 @@ private:
     void onMoveClicked(const StorageArea& area);
     void selectLastStoredLines();
     void showCountCaptions();
-    void clearDetailPanel();
 
     // Menu
     void onItemaddTriggered();
@@ -150,7 +150,6 @@ private:
     QGroupBox* m_frame4 = nullptr;
     QGroupBox* m_frame5 = nullptr;
     QGroupBox* m_frame6 = nullptr;
-    QGroupBox* m_frame7 = nullptr;
     ListBox* m_list1 = nullptr;
     ListBox* m_list2 = nullptr;
     ListBox* m_list3 = nullptr;
@@ -158,15 +157,12 @@ private:
     QComboBox* m_combo1 = nullptr;
     QComboBox* m_combo2 = nullptr;
     std::array<QPushButton*, 26> m_command{}; // m_command[1] .. m_command[25]
-    QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
     QLabel* m_label3 = nullptr;
-    QLabel* m_label4 = nullptr;
-    QLabel* m_label5 = nullptr;
-    QLabel* m_label6 = nullptr;
     QLabel* m_label7 = nullptr;
     QLabel* m_label8 = nullptr;
     QLabel* m_image1 = nullptr;
+    DetailPanel* m_detailPanel = nullptr;
 };
 
 } // namespace morvane

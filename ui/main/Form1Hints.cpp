@@ -5,6 +5,7 @@
 
 #include "model/catalogue/Crystals.h"
 #include "ui/ListBox.h"
+#include "ui/main/Controls.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,18 +13,6 @@
 #include <QPushButton>
 
 using namespace morvane;
-
-namespace {
-
-void describe(QWidget* control, const QString& name, const QString& hint)
-{
-    if (!name.isEmpty())
-        control->setAccessibleName(name);
-    control->setAccessibleDescription(hint);
-    control->setToolTip(hint);
-}
-
-} // namespace
 
 void Form1::describeControls()
 {

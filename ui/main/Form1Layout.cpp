@@ -3,7 +3,8 @@
 #include "model/catalogue/Crystals.h"
 
 #include "ui/ListBox.h"
-#include "ui/main/DetailLine.h"
+#include "ui/main/Controls.h"
+#include "ui/main/DetailPanel.h"
 #include "ui/main/StorageLineDelegate.h"
 
 #include <QComboBox>
@@ -18,25 +19,6 @@
 #include <QVBoxLayout>
 
 using namespace morvane;
-
-namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* plainLabel(const QString& name, QWidget* parent)
-{
-    auto* label = named(new QLabel(parent), name);
-    // Detail texts may hold "<" and must never be taken for markup.
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-} // namespace
 
 void Form1::buildWindow()
 {
@@ -124,22 +106,11 @@ void Form1::buildWindow()
         storages->addWidget(frame, 1);
     }
 
-    m_frame7 = named(new QGroupBox(central), QStringLiteral("Frame7"));
-    auto* detailLayout = new QVBoxLayout(m_frame7);
-    m_label1 = named(new morvane::DetailLine(m_frame7), QStringLiteral("Label1"));
-    m_label4 = named(new morvane::DetailLine(m_frame7), QStringLiteral("Label4"));
-    m_label5 = named(new morvane::DetailLine(m_frame7), QStringLiteral("Label5"));
-    m_label6 = named(new morvane::DetailLine(m_frame7), QStringLiteral("Label6"));
-    for (QLabel* label : {m_label1, m_label4, m_label5, m_label6}) {
-        // As high when empty as with a line of Japanese text (whose fallback
-        // font is taller), so that showing a detail never shrinks the lists.
-        label->setMinimumHeight(label->fontMetrics().boundingRect(QRect(), 0, QStringLiteral("全")).height());
-        detailLayout->addWidget(label);
-    }
+    m_detailPanel = new DetailPanel(central);
 
     auto* right = new QVBoxLayout;
     right->addLayout(storages, 1);
-    right->addWidget(m_frame7);
+    right->addWidget(m_detailPanel);
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(m_frame1, 4);

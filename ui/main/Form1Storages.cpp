@@ -1,10 +1,10 @@
 // The main window's handlers for the current character's storages.
 #include "ui/main/Form1.h"
 
-#include "model/catalogue/DetailText.h"
 #include "model/storage/StorageFiles.h"
 #include "ui/ListBox.h"
 #include "ui/Message.h"
+#include "ui/main/DetailPanel.h"
 #include "ui/main/Form1Messages.h"
 
 #include <QAbstractItemView>
@@ -115,13 +115,10 @@ void Form1::onCommand13Clicked()
 
 void Form1::onStorageListSelected(StorageKind kind, const QModelIndex& current)
 {
-    clearDetailPanel();
-    if (!current.isValid())
-        return;
-    const QStringList parts = detailDisplayLines(storage(kind).detail(current.row()));
-    QLabel* const labels[] = {m_label1, m_label4, m_label5, m_label6};
-    for (int k = 0; k < 4 && k < parts.size(); ++k)
-        labels[k]->setText(parts.at(k));
+    if (current.isValid())
+        m_detailPanel->showDetail(storage(kind).detail(current.row()));
+    else
+        m_detailPanel->clear();
 }
 
 void Form1::onTakeOutClicked(const StorageArea& area)
@@ -166,10 +163,4 @@ void Form1::showCountCaptions()
 {
     for (const StorageArea& area : kStorageAreas)
         (this->*area.countLabel)->setText(storage(area.kind).countCaption());
-}
-
-void Form1::clearDetailPanel()
-{
-    for (QLabel* label : {m_label1, m_label4, m_label5, m_label6})
-        label->clear();
 }
