@@ -46,6 +46,18 @@ constexpr QStringView storageName(StorageKind kind)
     return kStorageKinds[indexOf(kind)].name;
 }
 
+// Every kind's name in table order, as a caption lists them.
+inline QString storageNames(QStringView separator)
+{
+    QString names;
+    for (const StorageKindFiles& kind : kStorageKinds) {
+        if (!names.isEmpty())
+            names += separator;
+        names += kind.name;
+    }
+    return names;
+}
+
 inline ConstStorageSet asConst(const StorageSet& storages)
 {
     ConstStorageSet set{};

@@ -1,11 +1,13 @@
 #include "ui/main/Form1.h"
 
 #include "model/catalogue/Crystals.h"
+#include "model/storage/StackCount.h"
 #include "model/storage/StorageLine.h"
 #include "model/storage/StorageSort.h"
 #include "model/catalogue/WildcardPattern.h"
 #include "ui/ListBox.h"
 #include "ui/Message.h"
+#include "ui/main/CountSelector.h"
 #include "ui/main/DetailPanel.h"
 #include "ui/main/Form1Messages.h"
 
@@ -108,14 +110,6 @@ void Form1::connectHandlers()
         connect(m_command[filter.button], &QPushButton::clicked, this, [this, filter] { onCrystalFilterClicked(filter); });
     connect(m_command[23], &QPushButton::clicked, this, &Form1::onCommand23Clicked);
 
-    const std::pair<int, CountButton> countButtons[] = {
-        {7, CountButton::Twelve}, {8, CountButton::NinetyNine}, {9, CountButton::PlusOne},
-        {10, CountButton::MinusOne}, {11, CountButton::PlusTen}, {12, CountButton::MinusTen}};
-    for (const auto& countButton : countButtons) {
-        const CountButton button = countButton.second;
-        connect(m_command[countButton.first], &QPushButton::clicked, this, [this, button] { onCountButtonClicked(button); });
-    }
-
     connect(m_combo2, &QComboBox::currentIndexChanged, this, &Form1::onCombo2IndexChanged);
     connect(m_combo2, &QComboBox::activated, this, &Form1::onCombo2Activated);
     connect(m_combo2->lineEdit(), &QLineEdit::textEdited, this, &Form1::onCombo2TextEdited);
@@ -185,18 +179,15 @@ void Form1::startUp(StartUpFiles files)
         m_command[shown.takeOutButton]->setText(QStringLiteral("アイテムを消去"));
         m_command[shown.sortButton]->setText(QStringLiteral("ソート"));
     }
-    const std::pair<int, const char16_t*> buttonCaptions[] = {
-        {7, u"12"}, {8, u"99"}, {9, u"+1"}, {10, u"-1"}, {11, u"+10"}, {12, u"-10"},
-        {13, u"保存"}, {14, u"検索"}, {23, u"すべて表示"}};
+    const std::pair<int, const char16_t*> buttonCaptions[] = {{13, u"保存"}, {14, u"検索"}, {23, u"すべて表示"}};
     for (const auto& [n, caption] : buttonCaptions)
         m_command[n]->setText(QString::fromUtf16(caption));
     m_frame1->setTitle(QStringLiteral("アイテム一覧"));
-    m_frame4->setTitle(QStringLiteral("スタック数"));
     m_frame5->setTitle(QStringLiteral("キャラクター名"));
     m_frame6->setTitle(QStringLiteral("クリスタル"));
 
     m_text1->setText(QStringLiteral("アイテム名を入力"));
-    m_combo1->setCurrentIndex(0);
+    m_countSelector->resetToOne();
     setWindowTitle(QStringLiteral("Morvane for FF XI"));
     for (int n = 15; n <= 22; ++n)
         m_command[n]->setText(QString());
@@ -243,11 +234,7 @@ void Form1::onList1Selected(const QModelIndex& current)
     const std::optional<SelectorSetting> setting = selectorSettingFor(m_catalogueView.viewStack(current.row()));
     if (!setting)
         return;
-    m_combo1->setCurrentIndex(setting->index);
-    m_command[7]->setEnabled(setting->twelveEnabled);
-    m_command[8]->setEnabled(setting->ninetyNineEnabled);
-    for (int n = 9; n <= 12; ++n)
-        m_command[n]->setEnabled(setting->stepsEnabled);
+    m_countSelector->adjustTo(*setting);
 }
 
 void Form1::selectFirstCatalogueLine()
@@ -278,12 +265,7 @@ void Form1::onCommand23Clicked()
     selectFirstCatalogueLine();
 }
 
-// ---- Count selector and putting away --------------------------------------
-
-void Form1::onCountButtonClicked(CountButton button)
-{
-    m_combo1->setCurrentIndex(countIndexAfter(button, m_combo1->currentIndex()));
-}
+// ---- Putting away -----------------------------------------------------------
 
 void Form1::onPutClicked(StorageKind kind)
 {
@@ -296,9 +278,9 @@ void Form1::onPutClicked(StorageKind kind)
         return;
     }
     const qint16 stackSize = m_catalogueView.viewStack(line);
-    const QString count = countToPut(stackSize, m_combo1->currentText());
+    const QString count = countToPut(stackSize, m_countSelector->count());
     if (putsSingleItem(stackSize))
-        m_combo1->setCurrentIndex(0);
+        m_countSelector->resetToOne();
     const Storage::AppendResult added =
         destination.append(storageLine(m_catalogueView.lineText(line), count), m_catalogueView.viewDetail(line));
     if (added == Storage::AppendResult::NotStorable)

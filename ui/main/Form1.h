@@ -6,7 +6,6 @@
 #include "model/files/DataFolderLock.h"
 #include "model/catalogue/ItemCatalogue.h"
 #include "model/catalogue/RegisteredItems.h"
-#include "model/storage/StackCount.h"
 #include "model/files/StartUpFiles.h"
 #include "model/storage/Storage.h"
 #include "model/storage/StorageKinds.h"
@@ -26,6 +25,7 @@ class QPushButton;
 
 namespace morvane {
 
+class CountSelector;
 class DetailPanel;
 struct CrystalFilter;
 class Form2;
@@ -95,8 +95,7 @@ private:
     void onCommand23Clicked();
     void selectFirstCatalogueLine();
 
-    // Count selector and putting away
-    void onCountButtonClicked(CountButton button);
+    // Putting away
     void onPutClicked(StorageKind kind);
 
     // Storages
@@ -147,14 +146,12 @@ private:
     QGroupBox* m_frame1 = nullptr;
     QGroupBox* m_frame2 = nullptr;
     QGroupBox* m_frame3 = nullptr;
-    QGroupBox* m_frame4 = nullptr;
     QGroupBox* m_frame5 = nullptr;
     QGroupBox* m_frame6 = nullptr;
     ListBox* m_list1 = nullptr;
     ListBox* m_list2 = nullptr;
     ListBox* m_list3 = nullptr;
     QLineEdit* m_text1 = nullptr;
-    QComboBox* m_combo1 = nullptr;
     QComboBox* m_combo2 = nullptr;
     std::array<QPushButton*, 26> m_command{}; // m_command[1] .. m_command[25]
     QLabel* m_label2 = nullptr;
@@ -162,6 +159,7 @@ private:
     QLabel* m_label7 = nullptr;
     QLabel* m_label8 = nullptr;
     QLabel* m_image1 = nullptr;
+    CountSelector* m_countSelector = nullptr;
     DetailPanel* m_detailPanel = nullptr;
 };
 

@@ -19,11 +19,6 @@ void Form1::describeControls()
     for (const CrystalFilter& filter : kCrystalFilters)
         describe(m_command[filter.button], filter.crystalName.toString(),
                  QStringLiteral("%1と%2だけを表示").arg(filter.crystalName, filter.clusterName));
-    const std::pair<int, const char16_t*> countButtons[] = {
-        {7, u"スタック数を12にする"}, {8, u"スタック数を99にする"}, {9, u"スタック数を1増やす"},
-        {10, u"スタック数を1減らす"}, {11, u"スタック数を10増やす"}, {12, u"スタック数を10減らす"}};
-    for (const auto& [n, hint] : countButtons)
-        describe(m_command[n], QString::fromUtf16(hint), QString::fromUtf16(hint));
 
     // Two buttons of each caption: the hint says which storage they act on.
     for (const StorageArea& shown : kStorageAreas) {
@@ -46,7 +41,6 @@ void Form1::describeControls()
     describe(m_text1, QStringLiteral("アイテム名で検索"),
              QStringLiteral("検索するアイテム名（Ctrl+F）。? は任意の1文字、* は任意の文字列、# は数字1つ、"
                             "[a-z] は範囲内の1文字、[!…] は […] にない1文字。Enter で検索"));
-    describe(m_combo1, QStringLiteral("入れる個数"), QStringLiteral("モグ金庫・かばんに入れる個数"));
     describe(m_combo2, QStringLiteral("キャラクター"),
              QStringLiteral("キャラクターを選ぶと、そのモグ金庫とかばんを読み込む"));
     describe(m_image1, QStringLiteral("飾りの絵"), QStringLiteral("Morvane"));

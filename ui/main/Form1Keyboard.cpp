@@ -5,6 +5,7 @@
 
 #include "ui/KeyboardMenuBarStyle.h"
 #include "ui/ListBox.h"
+#include "ui/main/CountSelector.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +27,9 @@ void Form1::setUpKeyboard()
     std::vector<QWidget*> order{
         m_list1, m_text1, m_command[14], m_command[23],
         m_command[15], m_command[16], m_command[17], m_command[18], m_command[19], m_command[20], m_command[21], m_command[22],
-        m_combo2, m_command[13], m_combo1, m_command[7], m_command[8], m_command[9], m_command[10], m_command[11], m_command[12]};
+        m_combo2, m_command[13]};
+    for (QWidget* control : m_countSelector->tabOrder())
+        order.push_back(control);
     for (const StorageArea& area : kStorageAreas)
         order.push_back(m_command[area.putButton]);
     for (const StorageArea& area : kStorageAreas)

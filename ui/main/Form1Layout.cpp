@@ -4,6 +4,7 @@
 
 #include "ui/ListBox.h"
 #include "ui/main/Controls.h"
+#include "ui/main/CountSelector.h"
 #include "ui/main/DetailPanel.h"
 #include "ui/main/StorageLineDelegate.h"
 
@@ -26,7 +27,7 @@ void Form1::buildWindow()
     setCentralWidget(central);
     setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
 
-    for (int n = 1; n <= 25; ++n) {
+    for (int n : {1, 2, 3, 4, 5, 6, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}) {
         m_command[n] = named(new QPushButton(central), QStringLiteral("Command%1").arg(n));
         m_command[n]->setAutoDefault(false);
     }
@@ -65,17 +66,7 @@ void Form1::buildWindow()
     characterLayout->addWidget(m_combo2, 1);
     characterLayout->addWidget(m_command[13]);
 
-    // Count selector
-    m_frame4 = named(new QGroupBox(central), QStringLiteral("Frame4"));
-    m_combo1 = named(new QComboBox(m_frame4), QStringLiteral("Combo1"));
-    for (int count = 1; count <= kCountEntries; ++count)
-        m_combo1->addItem(QString::number(count));
-    m_combo1->setMaxVisibleItems(12);
-    auto* countLayout = new QGridLayout(m_frame4);
-    countLayout->addWidget(m_combo1, 0, 0, 1, 2);
-    for (int n = 7; n <= 12; ++n) {
-        countLayout->addWidget(m_command[n], 1 + (n - 7) / 2, (n - 7) % 2);
-    }
+    m_countSelector = new CountSelector(central);
 
     m_image1 = named(new QLabel(central), QStringLiteral("Image1"));
     m_image1->setPixmap(QIcon(QStringLiteral(":/pictures/picture.png")).pixmap(QSize(70, 100)));
@@ -83,7 +74,7 @@ void Form1::buildWindow()
 
     auto* middle = new QVBoxLayout;
     middle->addWidget(m_frame5);
-    middle->addWidget(m_frame4);
+    middle->addWidget(m_countSelector);
     for (const StorageArea& area : kStorageAreas)
         middle->addWidget(m_command[area.putButton]);
     middle->addStretch(1);
