@@ -1,6 +1,5 @@
 #include "ui/main/Form1.h"
 
-#include "model/catalogue/Crystals.h"
 #include "model/storage/StackCount.h"
 #include "model/storage/StorageLine.h"
 #include "model/storage/StorageSort.h"
@@ -8,6 +7,7 @@
 #include "ui/ListBox.h"
 #include "ui/Message.h"
 #include "ui/main/CountSelector.h"
+#include "ui/main/CrystalFilterButtons.h"
 #include "ui/main/DetailPanel.h"
 #include "ui/main/Form1Messages.h"
 
@@ -106,8 +106,7 @@ void Form1::connectHandlers()
 {
     connect(m_list1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form1::onList1Selected);
     connect(m_command[14], &QPushButton::clicked, this, &Form1::onCommand14Clicked);
-    for (const CrystalFilter& filter : kCrystalFilters)
-        connect(m_command[filter.button], &QPushButton::clicked, this, [this, filter] { onCrystalFilterClicked(filter); });
+    connect(m_crystalFilters, &CrystalFilterButtons::filterChosen, this, &Form1::onCrystalFilterClicked);
     connect(m_command[23], &QPushButton::clicked, this, &Form1::onCommand23Clicked);
 
     connect(m_combo2, &QComboBox::currentIndexChanged, this, &Form1::onCombo2IndexChanged);
@@ -184,13 +183,10 @@ void Form1::startUp(StartUpFiles files)
         m_command[n]->setText(QString::fromUtf16(caption));
     m_frame1->setTitle(QStringLiteral("アイテム一覧"));
     m_frame5->setTitle(QStringLiteral("キャラクター名"));
-    m_frame6->setTitle(QStringLiteral("クリスタル"));
 
     m_text1->setText(QStringLiteral("アイテム名を入力"));
     m_countSelector->resetToOne();
     setWindowTitle(QStringLiteral("Morvane for FF XI"));
-    for (int n = 15; n <= 22; ++n)
-        m_command[n]->setText(QString());
 
     selectFirstCatalogueLine();
     m_detailPanel->clear();

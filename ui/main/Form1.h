@@ -26,6 +26,7 @@ class QPushButton;
 namespace morvane {
 
 class CountSelector;
+class CrystalFilterButtons;
 class DetailPanel;
 struct CrystalFilter;
 class Form2;
@@ -147,7 +148,6 @@ private:
     QGroupBox* m_frame2 = nullptr;
     QGroupBox* m_frame3 = nullptr;
     QGroupBox* m_frame5 = nullptr;
-    QGroupBox* m_frame6 = nullptr;
     ListBox* m_list1 = nullptr;
     ListBox* m_list2 = nullptr;
     ListBox* m_list3 = nullptr;
@@ -159,6 +159,7 @@ private:
     QLabel* m_label7 = nullptr;
     QLabel* m_label8 = nullptr;
     QLabel* m_image1 = nullptr;
+    CrystalFilterButtons* m_crystalFilters = nullptr;
     CountSelector* m_countSelector = nullptr;
     DetailPanel* m_detailPanel = nullptr;
 };

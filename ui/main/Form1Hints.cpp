@@ -3,7 +3,6 @@
 // tooltips for sighted players. Captions themselves stay as they are.
 #include "ui/main/Form1.h"
 
-#include "model/catalogue/Crystals.h"
 #include "ui/ListBox.h"
 #include "ui/main/Controls.h"
 
@@ -16,9 +15,6 @@ using namespace morvane;
 
 void Form1::describeControls()
 {
-    for (const CrystalFilter& filter : kCrystalFilters)
-        describe(m_command[filter.button], filter.crystalName.toString(),
-                 QStringLiteral("%1と%2だけを表示").arg(filter.crystalName, filter.clusterName));
 
     // Two buttons of each caption: the hint says which storage they act on.
     for (const StorageArea& shown : kStorageAreas) {

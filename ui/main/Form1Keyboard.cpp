@@ -6,6 +6,7 @@
 #include "ui/KeyboardMenuBarStyle.h"
 #include "ui/ListBox.h"
 #include "ui/main/CountSelector.h"
+#include "ui/main/CrystalFilterButtons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,10 +25,10 @@ void Form1::setUpKeyboard()
 {
     // Reading order: the catalogue column top to bottom, then the character
     // and count column, then each storage.
-    std::vector<QWidget*> order{
-        m_list1, m_text1, m_command[14], m_command[23],
-        m_command[15], m_command[16], m_command[17], m_command[18], m_command[19], m_command[20], m_command[21], m_command[22],
-        m_combo2, m_command[13]};
+    std::vector<QWidget*> order{m_list1, m_text1, m_command[14], m_command[23]};
+    for (QWidget* button : m_crystalFilters->buttons())
+        order.push_back(button);
+    order.insert(order.end(), {m_combo2, m_command[13]});
     for (QWidget* control : m_countSelector->tabOrder())
         order.push_back(control);
     for (const StorageArea& area : kStorageAreas)

@@ -1,10 +1,9 @@
 #include "ui/main/Form1.h"
 
-#include "model/catalogue/Crystals.h"
-
 #include "ui/ListBox.h"
 #include "ui/main/Controls.h"
 #include "ui/main/CountSelector.h"
+#include "ui/main/CrystalFilterButtons.h"
 #include "ui/main/DetailPanel.h"
 #include "ui/main/StorageLineDelegate.h"
 
@@ -27,7 +26,7 @@ void Form1::buildWindow()
     setCentralWidget(central);
     setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
 
-    for (int n : {1, 2, 3, 4, 5, 6, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}) {
+    for (int n : {1, 2, 3, 4, 5, 6, 13, 14, 23, 24, 25}) {
         m_command[n] = named(new QPushButton(central), QStringLiteral("Command%1").arg(n));
         m_command[n]->setAutoDefault(false);
     }
@@ -37,16 +36,7 @@ void Form1::buildWindow()
     m_list1 = named(new ListBox(m_frame1), QStringLiteral("List1"));
     m_list1->setModel(&m_catalogueView);
     m_text1 = named(new QLineEdit(m_frame1), QStringLiteral("Text1"));
-    m_frame6 = named(new QGroupBox(m_frame1), QStringLiteral("Frame6"));
-    auto* crystals = new QGridLayout(m_frame6);
-    for (int k = 0; k < int(kCrystalFilters.size()); ++k) {
-        const CrystalFilter& filter = kCrystalFilters[k];
-        QPushButton* button = m_command[filter.button];
-        button->setIcon(QIcon(QStringLiteral(":/crystals/%1.png").arg(filter.element)));
-        button->setIconSize(QSize(32, 32));
-        button->setFixedSize(40, 40);
-        crystals->addWidget(button, k / 4, k % 4);
-    }
+    m_crystalFilters = new CrystalFilterButtons(m_frame1);
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(m_text1, 1);
     searchRow->addWidget(m_command[14]);
@@ -54,7 +44,7 @@ void Form1::buildWindow()
     catalogueLayout->addWidget(m_list1, 1);
     catalogueLayout->addLayout(searchRow);
     catalogueLayout->addWidget(m_command[23]);
-    catalogueLayout->addWidget(m_frame6, 0, Qt::AlignHCenter);
+    catalogueLayout->addWidget(m_crystalFilters, 0, Qt::AlignHCenter);
 
     // Character area
     m_frame5 = named(new QGroupBox(central), QStringLiteral("Frame5"));
