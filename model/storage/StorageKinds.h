@@ -11,7 +11,8 @@ namespace morvane {
 class Storage;
 
 // The storages every character owns, in the order they are loaded, saved
-// and shown. Adding one is a row here plus its controls in the window.
+// and shown. Adding one is a row here plus the row of its controls in the
+// window (ui/main/StorageArea.cpp).
 enum class StorageKind { MogSafe, Bag };
 
 struct StorageKindFiles {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -14,6 +15,14 @@ Widget* named(Widget* widget, const QString& name)
 {
     widget->setObjectName(name);
     return widget;
+}
+
+// CommandN. Enter never presses it: Space does, or a click.
+inline QPushButton* commandButton(int number, QWidget* parent)
+{
+    auto* button = named(new QPushButton(parent), QStringLiteral("Command%1").arg(number));
+    button->setAutoDefault(false);
+    return button;
 }
 
 inline QLabel* plainLabel(const QString& name, QWidget* parent)

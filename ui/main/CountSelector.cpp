@@ -57,9 +57,7 @@ CountSelector::CountSelector(QWidget* parent)
     layout->addWidget(m_combo1, 0, 0, 1, 2);
     for (int k = 0; k < int(kCountButtons.size()); ++k) {
         const CountButtonControl& control = kCountButtons[k];
-        QPushButton* button = m_buttons[k] =
-            named(new QPushButton(this), QStringLiteral("Command%1").arg(control.command));
-        button->setAutoDefault(false);
+        QPushButton* button = m_buttons[k] = commandButton(control.command, this);
         button->setText(control.caption.toString());
         describe(button, control.hint.toString(), control.hint.toString());
         layout->addWidget(button, 1 + k / 2, k % 2);

@@ -16,9 +16,7 @@ CrystalFilterButtons::CrystalFilterButtons(QWidget* parent)
     auto* layout = new QGridLayout(this);
     for (int k = 0; k < int(kCrystalFilters.size()); ++k) {
         const CrystalFilter& filter = kCrystalFilters[k];
-        QPushButton* button = m_buttons[k] =
-            named(new QPushButton(this), QStringLiteral("Command%1").arg(filter.button));
-        button->setAutoDefault(false);
+        QPushButton* button = m_buttons[k] = commandButton(filter.button, this);
         button->setIcon(QIcon(QStringLiteral(":/crystals/%1.png").arg(filter.element)));
         button->setIconSize(QSize(32, 32));
         button->setFixedSize(40, 40);

@@ -5,10 +5,9 @@
 #include "ui/main/CountSelector.h"
 #include "ui/main/CrystalFilterButtons.h"
 #include "ui/main/DetailPanel.h"
-#include "ui/main/StorageLineDelegate.h"
+#include "ui/main/StorageArea.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -26,10 +25,9 @@ void Form1::buildWindow()
     setCentralWidget(central);
     setWindowIcon(QIcon(QStringLiteral(":/icons/morvane.png")));
 
-    for (int n : {1, 2, 3, 4, 5, 6, 13, 14, 23, 24, 25}) {
-        m_command[n] = named(new QPushButton(central), QStringLiteral("Command%1").arg(n));
-        m_command[n]->setAutoDefault(false);
-    }
+    m_command13 = commandButton(13, central);
+    m_command14 = commandButton(14, central);
+    m_command23 = commandButton(23, central);
 
     // Catalogue area
     m_frame1 = named(new QGroupBox(central), QStringLiteral("Frame1"));
@@ -39,11 +37,11 @@ void Form1::buildWindow()
     m_crystalFilters = new CrystalFilterButtons(m_frame1);
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(m_text1, 1);
-    searchRow->addWidget(m_command[14]);
+    searchRow->addWidget(m_command14);
     auto* catalogueLayout = new QVBoxLayout(m_frame1);
     catalogueLayout->addWidget(m_list1, 1);
     catalogueLayout->addLayout(searchRow);
-    catalogueLayout->addWidget(m_command[23]);
+    catalogueLayout->addWidget(m_command23);
     catalogueLayout->addWidget(m_crystalFilters, 0, Qt::AlignHCenter);
 
     // Character area
@@ -54,7 +52,7 @@ void Form1::buildWindow()
     m_combo2->setMinimumContentsLength(10);
     auto* characterLayout = new QHBoxLayout(m_frame5);
     characterLayout->addWidget(m_combo2, 1);
-    characterLayout->addWidget(m_command[13]);
+    characterLayout->addWidget(m_command13);
 
     m_countSelector = new CountSelector(central);
 
@@ -62,30 +60,20 @@ void Form1::buildWindow()
     m_image1->setPixmap(QIcon(QStringLiteral(":/pictures/picture.png")).pixmap(QSize(70, 100)));
     m_image1->setFixedSize(70, 100);
 
+    for (const StorageKindFiles& kind : kStorageKinds)
+        m_storageAreas[indexOf(kind.kind)] = new StorageArea(kind.kind, storage(kind.kind), central);
+
     auto* middle = new QVBoxLayout;
     middle->addWidget(m_frame5);
     middle->addWidget(m_countSelector);
-    for (const StorageArea& area : kStorageAreas)
-        middle->addWidget(m_command[area.putButton]);
+    for (StorageArea* area : m_storageAreas)
+        middle->addWidget(area->putButton());
     middle->addStretch(1);
     middle->addWidget(m_image1, 0, Qt::AlignHCenter);
 
-    // Storage areas side by side: count caption, list, move, take out, sort.
     auto* storages = new QHBoxLayout;
-    for (const StorageArea& area : kStorageAreas) {
-        const QString number = QString::number(area.number);
-        QGroupBox* frame = this->*area.frame = named(new QGroupBox(central), QStringLiteral("Frame") + number);
-        QLabel* caption = this->*area.countLabel = plainLabel(QStringLiteral("Label") + number, frame);
-        ListBox* list = this->*area.list = named(new ListBox(frame), QStringLiteral("List") + number);
-        list->setModel(&storage(area.kind));
-        list->setItemDelegate(new StorageLineDelegate(list));
-        auto* layout = new QVBoxLayout(frame);
-        layout->addWidget(caption);
-        layout->addWidget(list, 1);
-        for (int n : {area.moveButton, area.takeOutButton, area.sortButton})
-            layout->addWidget(m_command[n]);
-        storages->addWidget(frame, 1);
-    }
+    for (StorageArea* area : m_storageAreas)
+        storages->addWidget(area, 1);
 
     m_detailPanel = new DetailPanel(central);
 
