@@ -76,6 +76,22 @@ private slots:
         }
     }
 
+    // Outside checks find the controls by these names: each names exactly one.
+    void everyControlNameIsUnique()
+    {
+        Session s(catalogue(), {u"Kuro"_s});
+        s.start();
+        QStringList names{u"Combo1"_s, u"Combo2"_s, u"Text1"_s, u"Image1"_s};
+        for (const auto& [prefix, last] : {std::pair{u"Command"_s, 25}, {u"List"_s, 3}, {u"Label"_s, 8}, {u"Frame"_s, 7}})
+            for (int n = 1; n <= last; ++n)
+                names << prefix + QString::number(n);
+        QStringList notOnce;
+        for (const QString& name : names)
+            if (s.w()->findChildren<QWidget*>(name).size() != 1)
+                notOnce << name;
+        QCOMPARE(notOnce.join(u' '), QString());
+    }
+
     void browsing_data()
     {
         // Before each command the selected 木綿糸 has set the selector to 99.

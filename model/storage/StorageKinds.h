@@ -11,7 +11,8 @@ namespace morvane {
 class Storage;
 
 // The storages every character owns, in the order they are loaded, saved
-// and shown. Adding one is a row here plus its controls in the window.
+// and shown. Adding one is a row here plus the row of its controls in the
+// window (ui/main/StorageArea.cpp).
 enum class StorageKind { MogSafe, Bag };
 
 struct StorageKindFiles {
@@ -44,6 +45,18 @@ constexpr int indexOf(StorageKind kind)
 constexpr QStringView storageName(StorageKind kind)
 {
     return kStorageKinds[indexOf(kind)].name;
+}
+
+// Every kind's name in table order, as a caption lists them.
+inline QString storageNames(QStringView separator)
+{
+    QString names;
+    for (const StorageKindFiles& kind : kStorageKinds) {
+        if (!names.isEmpty())
+            names += separator;
+        names += kind.name;
+    }
+    return names;
 }
 
 inline ConstStorageSet asConst(const StorageSet& storages)

@@ -1,12 +1,15 @@
 #include "ui/main/Form1.h"
 
-#include "model/catalogue/Crystals.h"
+#include "model/storage/StackCount.h"
 #include "model/storage/StorageLine.h"
-#include "model/storage/StorageSort.h"
 #include "model/catalogue/WildcardPattern.h"
 #include "ui/ListBox.h"
 #include "ui/Message.h"
+#include "ui/main/CountSelector.h"
+#include "ui/main/CrystalFilterButtons.h"
+#include "ui/main/DetailPanel.h"
 #include "ui/main/Form1Messages.h"
+#include "ui/main/StorageArea.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -102,18 +105,9 @@ Form1::~Form1() = default;
 void Form1::connectHandlers()
 {
     connect(m_list1->selectionModel(), &QItemSelectionModel::currentChanged, this, &Form1::onList1Selected);
-    connect(m_command[14], &QPushButton::clicked, this, &Form1::onCommand14Clicked);
-    for (const CrystalFilter& filter : kCrystalFilters)
-        connect(m_command[filter.button], &QPushButton::clicked, this, [this, filter] { onCrystalFilterClicked(filter); });
-    connect(m_command[23], &QPushButton::clicked, this, &Form1::onCommand23Clicked);
-
-    const std::pair<int, CountButton> countButtons[] = {
-        {7, CountButton::Twelve}, {8, CountButton::NinetyNine}, {9, CountButton::PlusOne},
-        {10, CountButton::MinusOne}, {11, CountButton::PlusTen}, {12, CountButton::MinusTen}};
-    for (const auto& countButton : countButtons) {
-        const CountButton button = countButton.second;
-        connect(m_command[countButton.first], &QPushButton::clicked, this, [this, button] { onCountButtonClicked(button); });
-    }
+    connect(m_command14, &QPushButton::clicked, this, &Form1::onCommand14Clicked);
+    connect(m_crystalFilters, &CrystalFilterButtons::filterChosen, this, &Form1::onCrystalFilterClicked);
+    connect(m_command23, &QPushButton::clicked, this, &Form1::onCommand23Clicked);
 
     connect(m_combo2, &QComboBox::currentIndexChanged, this, &Form1::onCombo2IndexChanged);
     connect(m_combo2, &QComboBox::activated, this, &Form1::onCombo2Activated);
@@ -121,22 +115,20 @@ void Form1::connectHandlers()
     for (QObject* part : {static_cast<QObject*>(m_combo2), static_cast<QObject*>(m_combo2->lineEdit()),
                           static_cast<QObject*>(m_combo2->view()->viewport())})
         part->installEventFilter(this);
-    connect(m_command[13], &QPushButton::clicked, this, &Form1::onCommand13Clicked);
+    connect(m_command13, &QPushButton::clicked, this, &Form1::onCommand13Clicked);
 
-    for (const StorageArea& area : kStorageAreas) {
-        const StorageKind kind = area.kind;
-        Storage& shown = storage(kind);
+    for (Storage& shown : m_storages) {
         // The count captions follow every change of a storage, whoever makes
         // it; all of them are set again, as after every put, take-out or move.
         connect(&shown, &Storage::rowsInserted, this, &Form1::showCountCaptions);
         connect(&shown, &Storage::rowsRemoved, this, &Form1::showCountCaptions);
         connect(&shown, &Storage::modelReset, this, &Form1::showCountCaptions);
-        connect((this->*area.list)->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                [this, kind](const QModelIndex& current) { onStorageListSelected(kind, current); });
-        connect(m_command[area.putButton], &QPushButton::clicked, this, [this, kind] { onPutClicked(kind); });
-        connect(m_command[area.takeOutButton], &QPushButton::clicked, this, [this, &area] { onTakeOutClicked(area); });
-        connect(m_command[area.moveButton], &QPushButton::clicked, this, [this, &area] { onMoveClicked(area); });
-        connect(m_command[area.sortButton], &QPushButton::clicked, this, [&shown] { sortStorage(shown); });
+    }
+    for (StorageArea* area : m_storageAreas) {
+        connect(area, &StorageArea::lineSelected, this, [this, area](int line) { onStorageLineSelected(*area, line); });
+        connect(area, &StorageArea::putClicked, this, [this, area] { onPutClicked(*area); });
+        connect(area, &StorageArea::takeOutClicked, this, [this, area] { onTakeOutClicked(*area); });
+        connect(area, &StorageArea::moveClicked, this, [this, area] { onMoveClicked(*area); });
     }
 }
 
@@ -177,32 +169,18 @@ void Form1::startUp(StartUpFiles files)
         m_combo2->setCurrentIndex(0);
     showCountCaptions();
 
-    for (const StorageArea& shown : kStorageAreas) {
-        (this->*shown.frame)->setTitle(storageName(shown.kind).toString());
-        m_command[shown.putButton]->setText(QStringLiteral("%1へ").arg(storageName(shown.kind)));
-        m_command[shown.moveButton]->setText(QStringLiteral("%1へ").arg(storageName(shown.moveTo)));
-        m_command[shown.takeOutButton]->setText(QStringLiteral("アイテムを消去"));
-        m_command[shown.sortButton]->setText(QStringLiteral("ソート"));
-    }
-    const std::pair<int, const char16_t*> buttonCaptions[] = {
-        {7, u"12"}, {8, u"99"}, {9, u"+1"}, {10, u"-1"}, {11, u"+10"}, {12, u"-10"},
-        {13, u"保存"}, {14, u"検索"}, {23, u"すべて表示"}};
-    for (const auto& [n, caption] : buttonCaptions)
-        m_command[n]->setText(QString::fromUtf16(caption));
+    m_command13->setText(QStringLiteral("保存"));
+    m_command14->setText(QStringLiteral("検索"));
+    m_command23->setText(QStringLiteral("すべて表示"));
     m_frame1->setTitle(QStringLiteral("アイテム一覧"));
-    m_frame4->setTitle(QStringLiteral("スタック数"));
     m_frame5->setTitle(QStringLiteral("キャラクター名"));
-    m_frame6->setTitle(QStringLiteral("クリスタル"));
-    m_frame7->setTitle(QStringLiteral("Information"));
 
     m_text1->setText(QStringLiteral("アイテム名を入力"));
-    m_combo1->setCurrentIndex(0);
+    m_countSelector->resetToOne();
     setWindowTitle(QStringLiteral("Morvane for FF XI"));
-    for (int n = 15; n <= 22; ++n)
-        m_command[n]->setText(QString());
 
     selectFirstCatalogueLine();
-    clearDetailPanel();
+    m_detailPanel->clear();
     m_label7->setText(QStringLiteral("Final Fantasy XI Support Soft"));
     m_label8->setText(QStringLiteral("Ver1.3.0"));
     m_startingUp = false;
@@ -243,11 +221,7 @@ void Form1::onList1Selected(const QModelIndex& current)
     const std::optional<SelectorSetting> setting = selectorSettingFor(m_catalogueView.viewStack(current.row()));
     if (!setting)
         return;
-    m_combo1->setCurrentIndex(setting->index);
-    m_command[7]->setEnabled(setting->twelveEnabled);
-    m_command[8]->setEnabled(setting->ninetyNineEnabled);
-    for (int n = 9; n <= 12; ++n)
-        m_command[n]->setEnabled(setting->stepsEnabled);
+    m_countSelector->adjustTo(*setting);
 }
 
 void Form1::selectFirstCatalogueLine()
@@ -278,16 +252,11 @@ void Form1::onCommand23Clicked()
     selectFirstCatalogueLine();
 }
 
-// ---- Count selector and putting away --------------------------------------
+// ---- Putting away -----------------------------------------------------------
 
-void Form1::onCountButtonClicked(CountButton button)
+void Form1::onPutClicked(const StorageArea& area)
 {
-    m_combo1->setCurrentIndex(countIndexAfter(button, m_combo1->currentIndex()));
-}
-
-void Form1::onPutClicked(StorageKind kind)
-{
-    Storage& destination = storage(kind);
+    Storage& destination = area.storage();
     const int line = m_list1->selectedRow();
     if (line < 0)
         return;
@@ -296,9 +265,9 @@ void Form1::onPutClicked(StorageKind kind)
         return;
     }
     const qint16 stackSize = m_catalogueView.viewStack(line);
-    const QString count = countToPut(stackSize, m_combo1->currentText());
+    const QString count = countToPut(stackSize, m_countSelector->count());
     if (putsSingleItem(stackSize))
-        m_combo1->setCurrentIndex(0);
+        m_countSelector->resetToOne();
     const Storage::AppendResult added =
         destination.append(storageLine(m_catalogueView.lineText(line), count), m_catalogueView.viewDetail(line));
     if (added == Storage::AppendResult::NotStorable)

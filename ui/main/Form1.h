@@ -6,7 +6,6 @@
 #include "model/files/DataFolderLock.h"
 #include "model/catalogue/ItemCatalogue.h"
 #include "model/catalogue/RegisteredItems.h"
-#include "model/storage/StackCount.h"
 #include "model/files/StartUpFiles.h"
 #include "model/storage/Storage.h"
 #include "model/storage/StorageKinds.h"
@@ -26,6 +25,10 @@ class QPushButton;
 
 namespace morvane {
 
+class CountSelector;
+class CrystalFilterButtons;
+class DetailPanel;
+class StorageArea;
 struct CrystalFilter;
 class Form2;
 class Form3;
@@ -64,27 +67,7 @@ private:
     void reportStartUpProblems();
     void report(const QString& message);
 
-    // The controls of one storage kind's area, and what its buttons say
-    // when nothing is selected.
-    struct StorageArea {
-        StorageKind kind;
-        StorageKind moveTo;
-        int number; // of the frame, count label and list: Frame2, Label2, List2
-        QGroupBox* Form1::*frame;
-        QLabel* Form1::*countLabel;
-        ListBox* Form1::*list;
-        int putButton;
-        int moveButton;
-        int takeOutButton;
-        int sortButton;
-        QStringView takeOutEmpty;
-        QStringView moveEmpty;
-    };
-    static const std::array<StorageArea, kStorageKindCount> kStorageAreas;
-
     Storage& storage(StorageKind kind) { return m_storages[indexOf(kind)]; }
-    static const StorageArea& areaOf(StorageKind kind) { return kStorageAreas[indexOf(kind)]; }
-    ListBox* list(StorageKind kind) const { return this->*areaOf(kind).list; }
     StorageSet storages();
 
     // Catalogue
@@ -94,9 +77,8 @@ private:
     void onCommand23Clicked();
     void selectFirstCatalogueLine();
 
-    // Count selector and putting away
-    void onCountButtonClicked(CountButton button);
-    void onPutClicked(StorageKind kind);
+    // Putting away
+    void onPutClicked(const StorageArea& area);
 
     // Storages
     void onCombo2IndexChanged(int index);
@@ -104,12 +86,11 @@ private:
     void onCombo2TextEdited();
     void chooseCharacter(const QString& character);
     void onCommand13Clicked();
-    void onStorageListSelected(StorageKind kind, const QModelIndex& current);
-    void onTakeOutClicked(const StorageArea& area);
-    void onMoveClicked(const StorageArea& area);
+    void onStorageLineSelected(const StorageArea& area, int line);
+    void onTakeOutClicked(StorageArea& area);
+    void onMoveClicked(StorageArea& area);
     void selectLastStoredLines();
     void showCountCaptions();
-    void clearDetailPanel();
 
     // Menu
     void onItemaddTriggered();
@@ -143,30 +124,23 @@ private:
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
 
-    // Controls: m_list1 is the control whose objectName is List1, and so on.
+    // Controls: m_list1 is the control whose objectName is List1, and so on;
+    // the groups below hold the others.
     QGroupBox* m_frame1 = nullptr;
-    QGroupBox* m_frame2 = nullptr;
-    QGroupBox* m_frame3 = nullptr;
-    QGroupBox* m_frame4 = nullptr;
     QGroupBox* m_frame5 = nullptr;
-    QGroupBox* m_frame6 = nullptr;
-    QGroupBox* m_frame7 = nullptr;
     ListBox* m_list1 = nullptr;
-    ListBox* m_list2 = nullptr;
-    ListBox* m_list3 = nullptr;
     QLineEdit* m_text1 = nullptr;
-    QComboBox* m_combo1 = nullptr;
     QComboBox* m_combo2 = nullptr;
-    std::array<QPushButton*, 26> m_command{}; // m_command[1] .. m_command[25]
-    QLabel* m_label1 = nullptr;
-    QLabel* m_label2 = nullptr;
-    QLabel* m_label3 = nullptr;
-    QLabel* m_label4 = nullptr;
-    QLabel* m_label5 = nullptr;
-    QLabel* m_label6 = nullptr;
+    QPushButton* m_command13 = nullptr;
+    QPushButton* m_command14 = nullptr;
+    QPushButton* m_command23 = nullptr;
     QLabel* m_label7 = nullptr;
     QLabel* m_label8 = nullptr;
     QLabel* m_image1 = nullptr;
+    CrystalFilterButtons* m_crystalFilters = nullptr;
+    CountSelector* m_countSelector = nullptr;
+    std::array<StorageArea*, kStorageKindCount> m_storageAreas{};
+    DetailPanel* m_detailPanel = nullptr;
 };
 
 } // namespace morvane

@@ -3,62 +3,26 @@
 // tooltips for sighted players. Captions themselves stay as they are.
 #include "ui/main/Form1.h"
 
-#include "model/catalogue/Crystals.h"
 #include "ui/ListBox.h"
+#include "ui/main/Controls.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 using namespace morvane;
 
-namespace {
-
-void describe(QWidget* control, const QString& name, const QString& hint)
-{
-    if (!name.isEmpty())
-        control->setAccessibleName(name);
-    control->setAccessibleDescription(hint);
-    control->setToolTip(hint);
-}
-
-} // namespace
-
 void Form1::describeControls()
 {
-    for (const CrystalFilter& filter : kCrystalFilters)
-        describe(m_command[filter.button], filter.crystalName.toString(),
-                 QStringLiteral("%1と%2だけを表示").arg(filter.crystalName, filter.clusterName));
-    const std::pair<int, const char16_t*> countButtons[] = {
-        {7, u"スタック数を12にする"}, {8, u"スタック数を99にする"}, {9, u"スタック数を1増やす"},
-        {10, u"スタック数を1減らす"}, {11, u"スタック数を10増やす"}, {12, u"スタック数を10減らす"}};
-    for (const auto& [n, hint] : countButtons)
-        describe(m_command[n], QString::fromUtf16(hint), QString::fromUtf16(hint));
+    describe(m_command13, {}, QStringLiteral("このキャラクターの%1を保存（Ctrl+S）").arg(storageNames(u"と")));
+    describe(m_command14, {}, QStringLiteral("アイテム名で検索（検索欄で Enter）"));
+    describe(m_command23, {}, QStringLiteral("アイテム一覧をすべて表示"));
 
-    // Two buttons of each caption: the hint says which storage they act on.
-    for (const StorageArea& shown : kStorageAreas) {
-        const QStringView name = storageName(shown.kind);
-        const QStringView target = storageName(shown.moveTo);
-        describe(m_command[shown.putButton], {}, QStringLiteral("選んだアイテムを%1に入れる").arg(name));
-        describe(m_command[shown.takeOutButton], {}, QStringLiteral("%1で選んだ行を消す（Delete）").arg(name));
-        describe(m_command[shown.moveButton], {}, QStringLiteral("%1で選んだ行を%2へ移す").arg(name, target));
-        describe(m_command[shown.sortButton], {}, QStringLiteral("%1の中身を名前順に並べる").arg(name));
-        describe(list(shown.kind), QStringLiteral("%1の中身").arg(name),
-                 QStringLiteral("%1に入っているアイテムと個数").arg(name));
-        // The count label's caption is its name, so a screen reader reads the count.
-        describe(this->*shown.countLabel, {}, QStringLiteral("%1に入っている行の数").arg(name));
-    }
-    describe(m_command[13], {}, QStringLiteral("このキャラクターのモグ金庫とかばんを保存（Ctrl+S）"));
-    describe(m_command[14], {}, QStringLiteral("アイテム名で検索（検索欄で Enter）"));
-    describe(m_command[23], {}, QStringLiteral("アイテム一覧をすべて表示"));
-
-    describe(m_list1, QStringLiteral("アイテム一覧"), QStringLiteral("アイテム一覧：選んでモグ金庫・かばんに入れる"));
+    describe(m_list1, QStringLiteral("アイテム一覧"),
+             QStringLiteral("アイテム一覧：選んで%1に入れる").arg(storageNames(u"・")));
     describe(m_text1, QStringLiteral("アイテム名で検索"),
              QStringLiteral("検索するアイテム名（Ctrl+F）。? は任意の1文字、* は任意の文字列、# は数字1つ、"
                             "[a-z] は範囲内の1文字、[!…] は […] にない1文字。Enter で検索"));
-    describe(m_combo1, QStringLiteral("入れる個数"), QStringLiteral("モグ金庫・かばんに入れる個数"));
     describe(m_combo2, QStringLiteral("キャラクター"),
-             QStringLiteral("キャラクターを選ぶと、そのモグ金庫とかばんを読み込む"));
+             QStringLiteral("キャラクターを選ぶと、その%1を読み込む").arg(storageNames(u"と")));
     describe(m_image1, QStringLiteral("飾りの絵"), QStringLiteral("Morvane"));
 }

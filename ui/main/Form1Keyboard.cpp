@@ -5,6 +5,9 @@
 
 #include "ui/KeyboardMenuBarStyle.h"
 #include "ui/ListBox.h"
+#include "ui/main/CountSelector.h"
+#include "ui/main/CrystalFilterButtons.h"
+#include "ui/main/StorageArea.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,20 +26,20 @@ void Form1::setUpKeyboard()
 {
     // Reading order: the catalogue column top to bottom, then the character
     // and count column, then each storage.
-    std::vector<QWidget*> order{
-        m_list1, m_text1, m_command[14], m_command[23],
-        m_command[15], m_command[16], m_command[17], m_command[18], m_command[19], m_command[20], m_command[21], m_command[22],
-        m_combo2, m_command[13], m_combo1, m_command[7], m_command[8], m_command[9], m_command[10], m_command[11], m_command[12]};
-    for (const StorageArea& area : kStorageAreas)
-        order.push_back(m_command[area.putButton]);
-    for (const StorageArea& area : kStorageAreas)
-        order.insert(order.end(), {list(area.kind), m_command[area.moveButton], m_command[area.takeOutButton],
-                                   m_command[area.sortButton]});
+    std::vector<QWidget*> order{m_list1, m_text1, m_command14, m_command23};
+    auto append = [&order](const auto& controls) { order.insert(order.end(), controls.begin(), controls.end()); };
+    append(m_crystalFilters->buttons());
+    append(std::vector<QWidget*>{m_combo2, m_command13});
+    append(m_countSelector->tabOrder());
+    for (StorageArea* area : m_storageAreas)
+        order.push_back(area->putButton());
+    for (StorageArea* area : m_storageAreas)
+        append(area->tabOrder());
     for (std::size_t k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1], order[k]);
     m_list1->setFocus();
 
-    connect(m_text1, &QLineEdit::returnPressed, m_command[14], &QPushButton::click);
+    connect(m_text1, &QLineEdit::returnPressed, m_command14, &QPushButton::click);
 
     auto onKeys = [this](const QKeySequence& keys, QWidget* scope, auto handler) {
         auto* shortcut = new QShortcut(keys, scope);
@@ -48,9 +51,7 @@ void Form1::setUpKeyboard()
         m_text1->setFocus(Qt::ShortcutFocusReason);
         m_text1->selectAll();
     });
-    onKeys(QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { m_command[13]->click(); });
-    for (const StorageArea& area : kStorageAreas)
-        onKeys(QKeySequence(Qt::Key_Delete), list(area.kind), [this, &area] { m_command[area.takeOutButton]->click(); });
+    onKeys(QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { m_command13->click(); });
     onKeys(QKeySequence(Qt::Key_F10), this, [this] { openMenuBarFromKeyboard(); });
     auto* menuStyle = new KeyboardMenuBarStyle;
     menuStyle->setParent(menuBar());

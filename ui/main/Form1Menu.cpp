@@ -6,6 +6,7 @@
 #include "ui/WindowPlacement.h"
 #include "ui/character_dialog/Form2.h"
 #include "ui/item_dialog/Form3.h"
+#include "ui/main/DetailPanel.h"
 #include "ui/main/Form1Messages.h"
 
 #include <QApplication>
@@ -72,7 +73,7 @@ void Form1::selectLastCharacter()
     for (Storage& storage : m_storages)
         storage.clear();
     m_combo2->setCurrentIndex(-1);
-    clearDetailPanel();
+    m_detailPanel->clear();
 }
 
 void Form1::onEndTriggered()

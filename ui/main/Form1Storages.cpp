@@ -1,26 +1,17 @@
 // The main window's handlers for the current character's storages.
 #include "ui/main/Form1.h"
 
-#include "model/catalogue/DetailText.h"
 #include "model/storage/StorageFiles.h"
-#include "ui/ListBox.h"
 #include "ui/Message.h"
+#include "ui/main/DetailPanel.h"
 #include "ui/main/Form1Messages.h"
+#include "ui/main/StorageArea.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
 
 using namespace morvane;
-
-const std::array<Form1::StorageArea, kStorageKindCount> Form1::kStorageAreas{{
-    {StorageKind::MogSafe, StorageKind::Bag, 2, &Form1::m_frame2, &Form1::m_label2, &Form1::m_list2,
-     1, 4, 3, 24, u"金庫が空っぽクポ；；", u"金庫が空っぽクポ；；"},
-    {StorageKind::Bag, StorageKind::MogSafe, 3, &Form1::m_frame3, &Form1::m_label3, &Form1::m_list3,
-     2, 6, 5, 25, u"カバンが空っぽクポ；；", u"かばんが空っぽクポ；；"},
-}};
 
 void Form1::onCombo2IndexChanged(int index)
 {
@@ -82,9 +73,9 @@ void Form1::chooseCharacter(const QString& character)
     const StorageLoadReport loaded = putInStorages(std::move(files), storages());
     m_currentCharacter = character;
     m_hasCurrentCharacter = true;
-    for (const StorageArea& area : kStorageAreas)
-        if (storage(area.kind).lineCount() > 0)
-            list(area.kind)->selectRow(0);
+    for (StorageArea* area : m_storageAreas)
+        if (area->storage().lineCount() > 0)
+            area->selectLine(0);
 
     QStringList problems;
     if (loaded.recovery != FileTransaction::Recovery::Nothing)
@@ -113,63 +104,48 @@ void Form1::onCommand13Clicked()
         showMessage(this, messages::failedWrite(QStringLiteral("保存できませんでした。"), saved));
 }
 
-void Form1::onStorageListSelected(StorageKind kind, const QModelIndex& current)
+void Form1::onStorageLineSelected(const StorageArea& area, int line)
 {
-    clearDetailPanel();
-    if (!current.isValid())
-        return;
-    const QStringList parts = detailDisplayLines(storage(kind).detail(current.row()));
-    QLabel* const labels[] = {m_label1, m_label4, m_label5, m_label6};
-    for (int k = 0; k < 4 && k < parts.size(); ++k)
-        labels[k]->setText(parts.at(k));
+    if (line >= 0)
+        m_detailPanel->showDetail(area.storage().detail(line));
+    else
+        m_detailPanel->clear();
 }
 
-void Form1::onTakeOutClicked(const StorageArea& area)
+void Form1::onTakeOutClicked(StorageArea& area)
 {
-    ListBox* sourceList = list(area.kind);
-    const int line = sourceList->selectedRow();
+    const int line = area.selectedLine();
     if (line < 0) {
-        showMessage(this, area.takeOutEmpty.toString());
+        showMessage(this, area.row().nothingToTakeOut.toString());
         return;
     }
-    // Taking the selection away first keeps the list from moving it to a
-    // neighbouring line (and showing that line's details) on its own.
-    sourceList->selectRow(-1);
-    storage(area.kind).removeAt(line);
+    area.removeLine(line);
     selectLastStoredLines();
 }
 
-void Form1::onMoveClicked(const StorageArea& area)
+void Form1::onMoveClicked(StorageArea& area)
 {
-    ListBox* sourceList = list(area.kind);
-    const int line = sourceList->selectedRow();
-    Storage& destination = storage(area.moveTo);
+    const int line = area.selectedLine();
+    Storage& destination = storage(area.row().moveTo);
     if (line < 0) {
-        showMessage(this, area.moveEmpty.toString());
+        showMessage(this, area.row().nothingToMove.toString());
     } else if (destination.isFull()) {
         showMessage(this, messages::storageFull());
     } else {
-        destination.appendFrom(storage(area.kind), line);
-        sourceList->selectRow(-1);
-        storage(area.kind).removeAt(line);
+        destination.appendFrom(area.storage(), line);
+        area.removeLine(line);
         selectLastStoredLines();
     }
 }
 
 void Form1::selectLastStoredLines()
 {
-    for (const StorageArea& area : kStorageAreas)
-        list(area.kind)->selectRow(storage(area.kind).lineCount() - 1);
+    for (StorageArea* area : m_storageAreas)
+        area->selectLine(area->storage().lineCount() - 1);
 }
 
 void Form1::showCountCaptions()
 {
-    for (const StorageArea& area : kStorageAreas)
-        (this->*area.countLabel)->setText(storage(area.kind).countCaption());
-}
-
-void Form1::clearDetailPanel()
-{
-    for (QLabel* label : {m_label1, m_label4, m_label5, m_label6})
-        label->clear();
+    for (StorageArea* area : m_storageAreas)
+        area->showCount();
 }
