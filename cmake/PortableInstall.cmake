@@ -1,6 +1,7 @@
 # `cmake --install` lays out a portable Morvane folder: the program, data/
-# with the seed catalogue and, on Linux, the icon in the usual sizes and a
-# .desktop entry; on Windows the DLLs and Qt plugins the program loads.
+# with the seed catalogue, Morvane's licence and the third-party notices and,
+# on Linux, the icon in the usual sizes and a .desktop entry; on Windows the
+# DLLs and Qt plugins the program loads.
 #
 # Installing again over an older folder is an update: install() never
 # deletes, and of data/ only the seed catalogue is named, so every other file
@@ -8,6 +9,7 @@
 
 install(TARGETS morvane RUNTIME DESTINATION .)
 install(FILES ${MORVANE_SEED_CATALOGUE} DESTINATION data)
+include(${CMAKE_CURRENT_LIST_DIR}/ThirdPartyNotices.cmake)
 
 if(WIN32)
     include(${CMAKE_CURRENT_LIST_DIR}/WindowsRuntime.cmake)
