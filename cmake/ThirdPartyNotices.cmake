@@ -96,6 +96,9 @@ else()
 
     foreach(component IN LISTS components)
         if(DEFINED ${component}_PACKAGE)
+            list(APPEND notices_sources ${doc_root}/${${component}_PACKAGE}/copyright)
+            list(TRANSFORM ${component}_COMMON_LICENCES PREPEND ${common_licences}/ OUTPUT_VARIABLE texts)
+            list(APPEND notices_sources ${texts})
             execute_process(COMMAND dpkg-query -W "-f=\${Version}|\${source:Package} \${source:Version}"
                                     ${${component}_PACKAGE}
                             OUTPUT_VARIABLE package COMMAND_ERROR_IS_FATAL ANY)
