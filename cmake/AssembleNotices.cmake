@@ -181,10 +181,10 @@ They were cross-compiled with Debian's MinGW-w64 (GCC, POSIX threads, SEH) for
     ${configure_options}
 
 Using your own Qt: Morvane loads these DLLs from its folder when it starts,
-so you may replace them with your own build of Qt ${qt_version} (changed as you
-like), built for 64-bit Windows with MinGW-w64: put your Qt6Core.dll,
-Qt6Gui.dll and Qt6Widgets.dll beside morvane.exe and your plugins in its
-platforms and styles folders, in place of these.
+so you may replace them with your own build of Qt (${qt_version} or a later Qt 6,
+changed as you like), built for 64-bit Windows with MinGW-w64: put your
+Qt6Core.dll, Qt6Gui.dll and Qt6Widgets.dll beside morvane.exe and your
+plugins in its platforms and styles folders, in place of these.
 ")
     add_text("GNU Lesser General Public License version 3" ${qt_licences}/LICENSES/LGPL-3.0-only.txt)
     add_text("GNU General Public License version 3" ${qt_licences}/LICENSES/GPL-3.0-only.txt)
