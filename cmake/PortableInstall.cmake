@@ -1,7 +1,8 @@
 # `cmake --install` lays out a portable Morvane folder: the program, data/
 # with the seed catalogue and the licence notice of the game facts it is made
-# from (which asks to travel with them) and, on Linux, the icon in the usual sizes and a
-# .desktop entry; on Windows the DLLs and Qt plugins the program loads.
+# from, Morvane's licence and the third-party notices and, on Linux, the icon
+# in the usual sizes and a .desktop entry; on Windows the DLLs and Qt plugins
+# the program loads.
 #
 # Installing again over an older folder is an update: install() never
 # deletes, and of data/ only those two files are named, so every other file
@@ -11,6 +12,7 @@ install(TARGETS morvane RUNTIME DESTINATION .)
 install(FILES ${MORVANE_SEED_CATALOGUE} DESTINATION data)
 set(MORVANE_SEED_NOTICE ${MORVANE_ROOT}/data/seed/GAME-ITEMS-LICENSE.txt)
 install(FILES ${MORVANE_SEED_NOTICE} DESTINATION data)
+include(${CMAKE_CURRENT_LIST_DIR}/ThirdPartyNotices.cmake)
 
 if(WIN32)
     include(${CMAKE_CURRENT_LIST_DIR}/WindowsRuntime.cmake)

@@ -1,31 +1,36 @@
-# What morvane.exe loads besides Windows' own DLLs: Qt, the Qt plugins for
-# the Windows platform and style (in the folders beside the executable that
-# Qt looks in), and the MinGW C++ runtime. `cmake --install --strip` strips
-# these too, so the folder carries no symbols.
+# What morvane.exe loads besides Windows' own DLLs, as WindowsComponents.cmake
+# lists them: Qt, the Qt plugins for the Windows platform and style (in the
+# folders beside the executable that Qt looks in), and the MinGW-w64 runtime.
+# `cmake --install --strip` strips these too, so the folder carries no symbols.
 
-set(qt_dlls $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>)
-set(installed_dlls $<TARGET_FILE_NAME:Qt6::Core> $<TARGET_FILE_NAME:Qt6::Gui> $<TARGET_FILE_NAME:Qt6::Widgets>
-    platforms/$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>
-    styles/$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>)
+include(${CMAKE_CURRENT_LIST_DIR}/WindowsComponents.cmake)
 
-set(mingw_dlls)
 # Where the build's executables find these DLLs (tests run under Wine).
 set(MORVANE_WINDOWS_DLL_DIRS $<TARGET_FILE_DIR:Qt6::Core>)
-foreach(dll IN ITEMS libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-                    OUTPUT_VARIABLE dll_path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-    if(NOT IS_ABSOLUTE ${dll_path})
-        message(FATAL_ERROR "The MinGW runtime ${dll} was not found")
-    endif()
-    list(APPEND mingw_dlls ${dll_path})
-    list(APPEND installed_dlls ${dll})
-    get_filename_component(dll_dir ${dll_path} DIRECTORY)
-    list(APPEND MORVANE_WINDOWS_DLL_DIRS ${dll_dir})
+set(installed_dlls)
+foreach(component IN LISTS MORVANE_WINDOWS_COMPONENTS)
+    foreach(dll IN LISTS ${component}_DLLS)
+        cmake_path(GET dll PARENT_PATH folder)
+        if(component STREQUAL "qt")
+            # A plugin's place in the folder is its place under Qt's plugins.
+            if(folder)
+                set(dll_path ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/${dll})
+            else()
+                set(dll_path ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}/${dll})
+            endif()
+        else()
+            execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                            OUTPUT_VARIABLE dll_path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+            cmake_path(GET dll_path PARENT_PATH dll_dir)
+            list(APPEND MORVANE_WINDOWS_DLL_DIRS ${dll_dir})
+        endif()
+        if(NOT IS_ABSOLUTE ${dll_path} OR NOT EXISTS ${dll_path})
+            message(FATAL_ERROR "${dll} was not found (looked for ${dll_path})")
+        endif()
+        install(FILES ${dll_path} DESTINATION ./${folder})
+        list(APPEND installed_dlls ${dll})
+    endforeach()
 endforeach()
-
-install(FILES ${qt_dlls} ${mingw_dlls} DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 
 install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
