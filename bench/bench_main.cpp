@@ -6,6 +6,7 @@
 #include "model/storage/StorageFiles.h"
 #include "model/storage/StorageSort.h"
 #include "model/catalogue/WildcardPattern.h"
+#include "model/holdings/HoldingsSearch.h"
 #include "tests/StorageContents.h"
 #include "ui/main/Form1.h"
 
@@ -234,6 +235,48 @@ void BM_HugeStorageFileAgainstReadLine(benchmark::State& state)
         state.SkipWithError("the file was not reported as cut short");
 }
 
+// ---- Searching every character ---------------------------------------------
+
+// Searching sixteen characters' full storages (320,032 lines), against
+// reading the same files' bytes with QFile::readAll.
+void searchAllCharacters(benchmark::State& state, const QString& text, int expectedLines)
+{
+    const bench::HoldingsDataFolder data;
+    const morvane::HoldingsScope scope{morvane::DataFolder(data.path()), data.roster(), std::nullopt};
+    QStringList paths;
+    for (const QString& file : data.storageFiles())
+        paths << data.path() + u'/' + file;
+    resetPeakResident();
+    const double peakBefore = peakResidentMiB();
+    takeTurns(
+        state,
+        [&] { return morvane::searchHoldings(scope, text, morvane::WildcardPattern::Matching::IgnoreKanaWidth); },
+        [&] {
+            std::vector<QByteArray> files;
+            for (const QString& path : paths) {
+                QFile file(path);
+                if (file.open(QIODevice::ReadOnly))
+                    files.push_back(file.readAll());
+            }
+            return files;
+        });
+    state.counters["peak_rss_growth_mb"] = peakResidentMiB() - peakBefore;
+    const morvane::Holdings found = morvane::searchHoldings(scope, text, morvane::WildcardPattern::Matching::IgnoreKanaWidth);
+    if (paths.size() != 4 * bench::kHoldingsCharacters || found.lineCount() != expectedLines)
+        state.SkipWithError("the search did not find what the data holds");
+}
+
+void BM_SearchOneInTenAgainstReadAll(benchmark::State& state)
+{
+    // Hiragana, so that the folding is part of what is measured.
+    searchAllCharacters(state, QStringLiteral("ぽーしょん"), 2 * bench::kHoldingsCharacters * 1001);
+}
+
+void BM_SearchEverythingAgainstReadAll(benchmark::State& state)
+{
+    searchAllCharacters(state, QStringLiteral("*"), 2 * bench::kHoldingsCharacters * bench::kFull);
+}
+
 // ---- Sort -----------------------------------------------------------------
 
 // Many equal lines; details either follow the line or differ among equals.
@@ -285,6 +328,8 @@ BENCHMARK(BM_StartUpFullAgainstEmpty)->Unit(benchmark::kMillisecond)->UseManualT
 BENCHMARK(BM_SearchAgainstFindScan)->Unit(benchmark::kMicrosecond)->UseManualTime();
 BENCHMARK(BM_SaveAndReloadAgainstFileCopy)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_HugeStorageFileAgainstReadLine)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_SearchOneInTenAgainstReadAll)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_SearchEverythingAgainstReadAll)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_SortEqualDetailsAgainstStableSort)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_SortDifferingDetailsAgainstExchangeSort)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(2);
 
@@ -312,6 +357,8 @@ public:
             {"BM_SearchAgainstFindScan", "search and view rebuild / std::string::find scan", "< 3"},
             {"BM_SaveAndReloadAgainstFileCopy", "save and reload / QFile byte copy", "< 3"},
             {"BM_HugeStorageFileAgainstReadLine", "200 MB storage file / readLine of 10001 lines", "<= 2"},
+            {"BM_SearchOneInTenAgainstReadAll", "search, 1 line in 10 of 16 characters / readAll", "<= 3"},
+            {"BM_SearchEverythingAgainstReadAll", "search for * in 16 characters / readAll", "<= 3"},
             {"BM_SortEqualDetailsAgainstStableSort", "sort, equal details / std::stable_sort", "<= 5"},
             {"BM_SortDifferingDetailsAgainstExchangeSort", "sort, differing details / plain exchange sort",
              "<= 0.2"},

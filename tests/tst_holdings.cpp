@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 
 using namespace morvane;
@@ -60,7 +61,7 @@ QStringList totalsOf(const Holdings& holdings)
 {
     QStringList totals;
     for (const Holdings::ItemTotal& total : holdings.totals())
-        totals << QStringLiteral("%1|%2|%3|%4").arg(total.item).arg(total.count).arg(total.uncountedLines).arg(total.characterNames());
+        totals << QStringLiteral("%1|%2|%3|%4").arg(total.item).arg(total.count).arg(total.uncountedLines).arg(total.characterNames);
     return totals;
 }
 
@@ -197,6 +198,29 @@ private slots:
                                                      u"A|モグ金庫|ポーション|"_s, u"A|モグ金庫|ポーション|0012"_s}));
         QCOMPARE(totalsOf(found), (QStringList{u"ポーション|27|5|A、B"_s, u"エーテル|9|0|A、C"_s}));
         QCOMPARE(found.summary(), u"10件　合計36個（3キャラクター）"_s);
+    }
+
+    // Every name is told apart from every other however many there are,
+    // long ones too; a name written with either of its code page's codes is
+    // one item.
+    void namesAcrossCharacters()
+    {
+        Folder folder;
+        QStringList lines;
+        for (int k = 0; k < 3000; ++k)
+            lines << (k % 3 == 0 ? u"とても長い名前のアイテム%1号"_s : u"剣%1"_s).arg(k) + u"\t1"_s;
+        lines << u"\t1"_s;
+        folder.write(u"Amog.dat"_s, lines);
+        std::reverse(lines.begin(), lines.end());
+        folder.write(u"Bbag.dat"_s, lines);
+        // U+2235 is 81 E6 and, among the NEC characters, 87 9A.
+        QVERIFY(writeBytes(folder.dir.filePath(u"Cbag.dat"_s), "\x81\xE6\t1\r\n\x87\x9A\t2\r\n"));
+        const Holdings found = searchHoldings(folder.scope({u"A"_s, u"B"_s, u"C"_s}), QString(), Matching::Exact);
+        QCOMPARE(found.totals().size(), std::size_t(3002));
+        for (const Holdings::ItemTotal& total : found.totals()) {
+            const bool both = total.item != u"∵"_s;
+            QVERIFY2(total.count == 2 + !both && total.characterNames == (both ? u"A、B"_s : u"C"_s), qPrintable(total.item));
+        }
     }
 
     void orders_data()

@@ -34,16 +34,14 @@ public:
     std::optional<int> count(int row) const;
     // The detail text stored with the line, as stored.
     QString detail(int row) const;
-    bool isUnreadable(int row) const { return m_rows[std::size_t(row)].source < 0; }
+    bool isUnreadable(int row) const { return m_rows[std::size_t(row)].item < 0; }
 
     struct ItemTotal {
         QString item;
         qint64 count = 0; // of the lines whose count is a number
         int uncountedLines = 0; // lines whose count is not a number
-        QStringList characters; // in roster order
-
-        // The characters as one text, as the totals show them.
-        QString characterNames() const { return characters.join(u'、'); }
+        int characterCount = 0;
+        QString characterNames; // in roster order, joined by "、"
     };
     // One for each item found, in the order first found.
     const std::vector<ItemTotal>& totals() const { return m_totals; }
@@ -67,30 +65,47 @@ private:
 
     static constexpr int kNotANumber = -1;
 
-    // A storage with at least one row: its list and detail files' bytes.
+    struct Span {
+        qsizetype at;
+        qsizetype length;
+    };
+    // Where rows come from: a storage with at least one row, with its list
+    // and detail files' bytes, or a character's files that could not be read.
     struct Source {
+        int character; // in m_characters
+        StorageKind kind;
         QByteArray lines;
         QByteArray details;
+        QString unreadable; // what could not be read, for a source of that kind
+        // Where each line lies, found when first asked for: a search itself
+        // never needs them.
+        mutable std::optional<std::vector<Span>> lineSpans = {};
+        mutable std::optional<std::vector<Span>> detailSpans = {};
     };
+    // Kept small: a search for everything has one for every stored line.
     struct Row {
-        int character; // in m_characters
-        int source; // in m_sources; -1 for a character's unreadable files
-        int item; // in m_items, or in m_unreadable for an unreadable row
-        StorageKind kind;
+        int source; // in m_sources
+        int item; // in m_items; -1 on a row for unreadable files
         int count; // kNotANumber when the count text is not a whole number
-        qsizetype countAt; // in the source's lines
-        qsizetype countLength;
-        qsizetype detailAt = 0; // in the source's details
-        qsizetype detailLength = 0;
+        int line; // in the storage
     };
+    // A stored line's name and count, as a line is read back: the text
+    // before the first tab, and what follows the tabs after it.
+    struct LineParts {
+        QByteArrayView name;
+        QByteArrayView count;
+    };
+    static LineParts partsOf(QByteArrayView line);
+    // Line `line` of the bytes; empty beyond their end.
+    static QByteArrayView lineOf(const QByteArray& bytes, std::optional<std::vector<Span>>& spans, int line);
 
+    const Source& sourceOf(int row) const { return m_sources[std::size_t(m_rows[std::size_t(row)].source)]; }
     void addTotals();
 
     QStringList m_characters;
     std::vector<Source> m_sources;
     std::vector<Row> m_rows;
     QStringList m_items;
-    QStringList m_unreadable;
     std::vector<ItemTotal> m_totals;
     int m_lineCount = 0;
     qint64 m_totalCount = 0;

@@ -58,7 +58,7 @@ std::vector<int> Holdings::rowOrder(HoldingsColumn column, Qt::SortOrder order) 
     case HoldingsColumn::Character: {
         const std::vector<qint64> ranks = ranksOf(m_characters);
         for (std::size_t k = 0; k < m_rows.size(); ++k)
-            keys[k] = ranks[std::size_t(m_rows[k].character)];
+            keys[k] = ranks[std::size_t(sourceOf(int(k)).character)];
         break;
     }
     case HoldingsColumn::Place: {
@@ -67,14 +67,23 @@ std::vector<int> Holdings::rowOrder(HoldingsColumn column, Qt::SortOrder order) 
             places << kind.name.toString();
         const std::vector<qint64> ranks = ranksOf(places);
         for (std::size_t k = 0; k < m_rows.size(); ++k)
-            keys[k] = m_rows[k].source < 0 ? ranks[0] : ranks[std::size_t(indexOf(m_rows[k].kind)) + 1];
+            keys[k] = isUnreadable(int(k)) ? ranks[0] : ranks[std::size_t(indexOf(sourceOf(int(k)).kind)) + 1];
         break;
     }
     case HoldingsColumn::Item: {
-        // The unreadable rows' texts rank among the names, after them in the list.
-        const std::vector<qint64> ranks = ranksOf(m_items + m_unreadable);
+        // What could not be read ranks among the names.
+        QStringList texts = m_items;
+        std::vector<int> textOfRow(m_rows.size());
+        for (std::size_t k = 0; k < m_rows.size(); ++k) {
+            textOfRow[k] = m_rows[k].item;
+            if (textOfRow[k] < 0) {
+                textOfRow[k] = int(texts.size());
+                texts << item(int(k));
+            }
+        }
+        const std::vector<qint64> ranks = ranksOf(texts);
         for (std::size_t k = 0; k < m_rows.size(); ++k)
-            keys[k] = ranks[std::size_t(m_rows[k].source < 0 ? m_items.size() + m_rows[k].item : m_rows[k].item)];
+            keys[k] = ranks[std::size_t(textOfRow[k])];
         break;
     }
     case HoldingsColumn::Count: {
@@ -112,7 +121,7 @@ std::vector<int> Holdings::totalsOrder(TotalsColumn column, Qt::SortOrder order)
             texts << total.item;
             break;
         case TotalsColumn::Characters:
-            texts << total.characterNames();
+            texts << total.characterNames;
             break;
         case TotalsColumn::Count:
         case TotalsColumn::CharacterCount:
@@ -130,7 +139,7 @@ std::vector<int> Holdings::totalsOrder(TotalsColumn column, Qt::SortOrder order)
             keys[k] = m_totals[k].count;
             break;
         case TotalsColumn::CharacterCount:
-            keys[k] = m_totals[k].characters.size();
+            keys[k] = m_totals[k].characterCount;
             break;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "model/characters/CharacterName.h"
 #include "model/files/FileTransaction.h"
+#include "model/holdings/NameTable.h"
 #include "model/storage/Storage.h"
 #include "model/text/CodePage932.h"
 #include "model/text/EncodedLines.h"
@@ -10,6 +11,10 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
 
 namespace morvane {
 
@@ -28,28 +33,37 @@ public:
         m_holdings.m_characters.append(name);
         return int(m_holdings.m_characters.size()) - 1;
     }
+    // Room for every line of that many full storages: a search for
+    // everything then never moves its rows, and pages not used are never
+    // touched.
+    void expectStorages(int storages) { m_holdings.m_rows.reserve(std::size_t(storages) * Storage::kCapacity); }
     void addStorage(int character, StorageKind kind, QByteArray lines, QByteArray details);
     void addUnreadable(int character, const QString& what)
     {
-        m_holdings.m_rows.push_back({character, -1, int(m_holdings.m_unreadable.size()), StorageKind{}, 0, 0, 0});
-        m_holdings.m_unreadable.append(what);
+        m_holdings.m_rows.push_back({int(m_holdings.m_sources.size()), -1, 0, 0});
+        m_holdings.m_sources.push_back({character, StorageKind{}, {}, {}, what});
     }
     Holdings finish()
     {
         m_holdings.addTotals();
+        m_holdings.m_rows.shrink_to_fit();
         return std::move(m_holdings);
     }
 
 private:
-    int itemOf(QByteArrayView name);
+    // A line whose name is being looked up.
+    struct Pending {
+        Holdings::LineParts parts;
+        std::uint64_t hash;
+        int line;
+    };
+
+    int itemOf(QByteArrayView name, std::uint64_t hash);
 
     Holdings m_holdings;
     const WildcardPattern& m_pattern;
     // Names repeat across characters, so each is decoded and matched once.
-    // The names point into the files' bytes, which are kept until the
-    // search ends: those of storages without rows in m_unmatched.
-    QHash<QByteArrayView, int> m_itemOfName;
-    std::vector<QByteArray> m_unmatched;
+    NameTable m_itemOfName;
     // Two byte forms of one name (code page 932 has a few characters twice)
     // are one item.
     QHash<QString, int> m_itemOfText;
@@ -76,14 +90,21 @@ int countOf(QByteArrayView text)
     return count;
 }
 
+// A full storage file of long lines is a few megabytes; one much larger was
+// made by hand and is read only as far as a storage reaches.
+constexpr qint64 kLargestFileReadWhole = 64 * 1024 * 1024;
+
 // The saved contents of one of a character's files: the file, or what an
 // interrupted save holds for it. A missing file reads as empty; a failure
-// names the player's file.
+// names the player's file. Lines beyond a storage's capacity may come with
+// it; they are never searched.
 FileContents readSaved(const DataFolder& folder, const QString& fileName, const QHash<QString, QString>& savedElsewhere)
 {
+    const QString path = savedElsewhere.value(fileName, folder.filePath(fileName));
     bool more = false;
-    FileContents contents = readLeadingLines(savedElsewhere.value(fileName, folder.filePath(fileName)),
-                                             Storage::kCapacity, &more);
+    FileContents contents = QFileInfo(path).size() <= kLargestFileReadWhole
+        ? readFileBytes(path)
+        : readLeadingLines(path, Storage::kCapacity, &more);
     if (!contents.result.ok())
         contents.result = FileResult::failure(folder.filePath(fileName), contents.result.reason());
     return contents;
@@ -115,11 +136,11 @@ void addSavedCharacter(HoldingsReader& reader, const DataFolder& folder, int cha
 
 } // namespace
 
-int HoldingsReader::itemOf(QByteArrayView name)
+int HoldingsReader::itemOf(QByteArrayView name, std::uint64_t hash)
 {
-    auto known = m_itemOfName.constFind(name);
-    if (known != m_itemOfName.constEnd())
-        return *known;
+    const int known = m_itemOfName.find(name, hash);
+    if (known != NameTable::kAbsent)
+        return known;
     int item = -1;
     const QString text = cp932::decode(name);
     if (m_pattern.matches(text)) {
@@ -130,7 +151,7 @@ int HoldingsReader::itemOf(QByteArrayView name)
         }
         item = *same;
     }
-    m_itemOfName.insert(name, item);
+    m_itemOfName.insert(name, hash, item);
     return item;
 }
 
@@ -138,39 +159,32 @@ void HoldingsReader::addStorage(int character, StorageKind kind, QByteArray line
 {
     const int source = int(m_holdings.m_sources.size());
     std::vector<Holdings::Row>& rows = m_holdings.m_rows;
-    const std::size_t firstRow = rows.size();
-    std::vector<int> matchedLines;
-    int lineNumber = 0;
+    const std::size_t rowsBefore = rows.size();
+    const auto take = [&](const Pending& pending) {
+        const int item = itemOf(pending.parts.name, pending.hash);
+        if (item >= 0)
+            rows.push_back({source, item, countOf(pending.parts.count), pending.line});
+    };
+    // A name's lookup mostly waits for its slot of the table to come from
+    // memory: each is asked for a few lines ahead, so that the waits overlap.
+    constexpr int kAhead = 8;
+    std::array<Pending, kAhead> ahead;
+    int line = 0;
     EncodedLines::forEachLine(lines, [&](qsizetype at, qsizetype length) {
-        const int line = lineNumber++;
-        const QByteArrayView text(lines.constData() + at, length);
-        const qsizetype tab = text.indexOf('\t');
-        const int item = itemOf(tab < 0 ? text : text.first(tab));
-        if (item < 0)
+        if (line == Storage::kCapacity)
             return;
-        // The count follows the tabs after the name, as a storage line is read back.
-        qsizetype countAt = tab < 0 ? length : tab;
-        while (countAt < length && text[countAt] == '\t')
-            ++countAt;
-        rows.push_back({character, source, item, kind, countOf(text.sliced(countAt)), at + countAt, length - countAt});
-        matchedLines.push_back(line);
+        Pending& next = ahead[std::size_t(line % kAhead)];
+        if (line >= kAhead)
+            take(next);
+        next.parts = Holdings::partsOf(QByteArrayView(lines.constData() + at, length));
+        next.hash = NameTable::hashOf(next.parts.name);
+        next.line = line++;
+        m_itemOfName.prefetch(next.hash);
     });
-    if (matchedLines.empty()) {
-        m_unmatched.push_back(std::move(lines));
-        return;
-    }
-    // A line beyond the end of the detail file has an empty detail.
-    std::size_t next = 0;
-    int detailLine = 0;
-    EncodedLines::forEachLine(details, [&](qsizetype at, qsizetype length) {
-        if (next < matchedLines.size() && matchedLines[next] == detailLine) {
-            rows[firstRow + next].detailAt = at;
-            rows[firstRow + next].detailLength = length;
-            ++next;
-        }
-        ++detailLine;
-    });
-    m_holdings.m_sources.push_back({std::move(lines), std::move(details)});
+    for (int waiting = std::max(0, line - kAhead); waiting < line; ++waiting)
+        take(ahead[std::size_t(waiting % kAhead)]);
+    if (rows.size() > rowsBefore)
+        m_holdings.m_sources.push_back({character, kind, std::move(lines), std::move(details), {}});
 }
 
 Holdings searchHoldings(const HoldingsScope& scope, const QString& text, WildcardPattern::Matching matching)
@@ -182,6 +196,7 @@ Holdings searchHoldings(const HoldingsScope& scope, const QString& text, Wildcar
         savedElsewhere.insert(QFileInfo(rename.to).fileName(), rename.from);
 
     HoldingsReader reader(pattern);
+    reader.expectStorages(int(scope.roster.size()) * kStorageKindCount);
     QSet<QString> searched;
     for (const QString& name : scope.roster) {
         if (searched.contains(name))
