@@ -113,7 +113,7 @@ void Form4::buildWindow()
     m_grid1 = table(m_frame1, QStringLiteral("Grid1"), m_rows,
                     {{int(HoldingsColumn::Character), QStringLiteral("キャラクター")},
                      {int(HoldingsColumn::Place), QStringLiteral("モグ金庫")},
-                     {int(HoldingsColumn::Count), QStringLiteral("999")}},
+                     {int(HoldingsColumn::Count), QStringLiteral("999999")}},
                     int(HoldingsColumn::Item));
     // Unsorted at first: the rows in the order found, character by character.
     m_grid1->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
