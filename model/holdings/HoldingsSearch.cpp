@@ -59,6 +59,7 @@ private:
     };
 
     int itemOf(QByteArrayView name, std::uint64_t hash);
+    static int countOf(QByteArrayView text);
 
     Holdings m_holdings;
     const WildcardPattern& m_pattern;
@@ -70,25 +71,6 @@ private:
 };
 
 namespace {
-
-constexpr int kLongestCount = 9;
-
-int countOf(QByteArrayView text)
-{
-    while (!text.isEmpty() && text.front() == ' ')
-        text = text.sliced(1);
-    while (!text.isEmpty() && text.back() == ' ')
-        text.chop(1);
-    if (text.isEmpty() || text.size() > kLongestCount)
-        return -1;
-    int count = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        count = count * 10 + (c - '0');
-    }
-    return count;
-}
 
 // A full storage file of long lines is a few megabytes; one much larger was
 // made by hand and is read only as far as a storage reaches.
@@ -135,6 +117,24 @@ void addSavedCharacter(HoldingsReader& reader, const DataFolder& folder, int cha
 }
 
 } // namespace
+
+int HoldingsReader::countOf(QByteArrayView text)
+{
+    constexpr int kLongestCount = 9;
+    while (!text.isEmpty() && text.front() == ' ')
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == ' ')
+        text.chop(1);
+    if (text.isEmpty() || text.size() > kLongestCount)
+        return Holdings::kNotANumber;
+    int count = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return Holdings::kNotANumber;
+        count = count * 10 + (c - '0');
+    }
+    return count;
+}
 
 int HoldingsReader::itemOf(QByteArrayView name, std::uint64_t hash)
 {
