@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <utility>
+
 // Data folders: an empty one, one at full capacity (a generated catalogue
 // and a character whose two storages hold 10001 lines each), and one that
 // holds the real seed catalogue and nothing else.
@@ -45,6 +47,58 @@ inline QStringList storageDetails(int offset)
 inline QString seedCataloguePath() { return QString::fromUtf8(MORVANE_SEED_CATALOGUE_FILE); }
 
 enum class Contents { Empty, FullCapacity, SeedCatalogue };
+
+// Sixteen characters whose two storages are full: every catalogue name once
+// in each storage, in an order of its own. One name in ten holds "ポーション".
+constexpr int kHoldingsCharacters = 16;
+
+inline QString holdingsItemName(int i)
+{
+    return i % 10 == 0 ? QStringLiteral("ハイポーション%1").arg(i) : itemName(i);
+}
+
+class HoldingsDataFolder {
+public:
+    HoldingsDataFolder()
+    {
+        for (int c = 0; c < kHoldingsCharacters; ++c) {
+            const QString name = QStringLiteral("キャラ%1").arg(c);
+            m_roster << name;
+            for (const auto& [kind, salt] : {std::pair{"mog", 0}, std::pair{"bag", 29}}) {
+                QStringList lines;
+                QStringList details;
+                for (int k = 0; k < kFull; ++k) {
+                    const int i = (k * 3 + c * 613 + salt) % kFull;
+                    lines << holdingsItemName(i) + QStringLiteral("\t") + QString::number(i % 99 + 1);
+                    details << detail(i);
+                }
+                write(name + QLatin1String(kind) + QStringLiteral(".dat"), lines);
+                write(name + QLatin1String(kind) + QStringLiteral("info.dat"), details);
+            }
+        }
+        write(QStringLiteral("cname.dat"), m_roster);
+    }
+
+    QString path() const { return m_dir.path(); }
+    const QStringList& roster() const { return m_roster; }
+    // The characters' storage files, the files a search reads.
+    QStringList storageFiles() const
+    {
+        QStringList files = QDir(path()).entryList({QStringLiteral("*.dat")}, QDir::Files);
+        files.removeAll(QStringLiteral("cname.dat"));
+        return files;
+    }
+
+private:
+    void write(const QString& name, const QStringList& lines)
+    {
+        if (!morvane::writeTextFile(path() + u'/' + name, lines).ok())
+            qFatal("cannot write benchmark data");
+    }
+
+    QTemporaryDir m_dir;
+    QStringList m_roster;
+};
 
 class SampleDataFolder {
 public:

@@ -6,11 +6,17 @@
 #include "model/storage/StorageFiles.h"
 #include "model/storage/StorageSort.h"
 #include "model/catalogue/WildcardPattern.h"
+#include "model/holdings/HoldingsSearch.h"
 #include "tests/StorageContents.h"
 #include "ui/main/Form1.h"
+#include "ui/search_dialog/Form4.h"
+#include "ui/search_dialog/HoldingsSource.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -274,6 +280,95 @@ void BM_HugeStorageFileAgainstReadLine(benchmark::State& state)
         state.SkipWithError("the file was not reported as cut short");
 }
 
+// ---- Searching every character ---------------------------------------------
+
+// Searching sixteen characters' full storages (320,032 lines), against
+// reading the same files' bytes with QFile::readAll.
+void searchAllCharacters(benchmark::State& state, const QString& text, int expectedLines)
+{
+    const bench::HoldingsDataFolder data;
+    const morvane::HoldingsScope scope{morvane::DataFolder(data.path()), data.roster(), std::nullopt};
+    QStringList paths;
+    for (const QString& file : data.storageFiles())
+        paths << data.path() + u'/' + file;
+    resetPeakResident();
+    const double peakBefore = peakResidentMiB();
+    takeTurns(
+        state,
+        [&] { return morvane::searchHoldings(scope, text, morvane::WildcardPattern::Matching::IgnoreKanaWidth); },
+        [&] {
+            std::vector<QByteArray> files;
+            for (const QString& path : paths) {
+                QFile file(path);
+                if (file.open(QIODevice::ReadOnly))
+                    files.push_back(file.readAll());
+            }
+            return files;
+        });
+    state.counters["peak_rss_growth_mb"] = peakResidentMiB() - peakBefore;
+    const morvane::Holdings found = morvane::searchHoldings(scope, text, morvane::WildcardPattern::Matching::IgnoreKanaWidth);
+    if (paths.size() != 4 * bench::kHoldingsCharacters || found.lineCount() != expectedLines)
+        state.SkipWithError("the search did not find what the data holds");
+}
+
+struct BenchHoldingsSource : morvane::HoldingsSource {
+    explicit BenchHoldingsSource(morvane::HoldingsScope searched)
+        : scope(std::move(searched))
+    {
+    }
+    morvane::HoldingsScope holdingsScope() const override { return scope; }
+    morvane::HoldingsScope scope;
+};
+
+// What the player waits for in the search window: a search for everything
+// shown (320,032 rows) and sorted by 個数 until painted, against reading the
+// files with QFile::readAll.
+void BM_ShowEverythingSortedAgainstReadAll(benchmark::State& state)
+{
+    const bench::HoldingsDataFolder data;
+    BenchHoldingsSource source({morvane::DataFolder(data.path()), data.roster(), std::nullopt});
+    morvane::Form4 window(source);
+    window.show();
+    auto* text = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* search = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+    auto* table = window.findChild<QTableView*>(QStringLiteral("Grid1"));
+    text->setText(QStringLiteral("*"));
+    QStringList paths;
+    for (const QString& file : data.storageFiles())
+        paths << data.path() + u'/' + file;
+    takeTurns(
+        state,
+        [&] {
+            table->sortByColumn(-1, Qt::AscendingOrder);
+            search->click();
+            table->sortByColumn(int(morvane::HoldingsColumn::Count), Qt::AscendingOrder);
+            window.repaint();
+        },
+        [&] {
+            std::vector<QByteArray> files;
+            for (const QString& path : paths) {
+                QFile file(path);
+                if (file.open(QIODevice::ReadOnly))
+                    files.push_back(file.readAll());
+            }
+            return files;
+        });
+    if (table->model()->rowCount() != 2 * bench::kHoldingsCharacters * bench::kFull
+        || table->model()->index(0, int(morvane::HoldingsColumn::Count)).data().toString() != u"1")
+        state.SkipWithError("the window did not show every line sorted by count");
+}
+
+void BM_SearchOneInTenAgainstReadAll(benchmark::State& state)
+{
+    // Hiragana, so that the folding is part of what is measured.
+    searchAllCharacters(state, QStringLiteral("ぽーしょん"), 2 * bench::kHoldingsCharacters * 1001);
+}
+
+void BM_SearchEverythingAgainstReadAll(benchmark::State& state)
+{
+    searchAllCharacters(state, QStringLiteral("*"), 2 * bench::kHoldingsCharacters * bench::kFull);
+}
+
 // ---- Sort -----------------------------------------------------------------
 
 // Many equal lines; details either follow the line or differ among equals.
@@ -344,6 +439,9 @@ BENCHMARK(BM_SearchAgainstFindScan)->Unit(benchmark::kMicrosecond)->UseManualTim
 BENCHMARK(BM_SearchSeedAgainstFindScan)->Unit(benchmark::kMicrosecond)->UseManualTime();
 BENCHMARK(BM_SaveAndReloadAgainstFileCopy)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_HugeStorageFileAgainstReadLine)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_SearchOneInTenAgainstReadAll)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_SearchEverythingAgainstReadAll)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_ShowEverythingSortedAgainstReadAll)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_SortEqualDetailsAgainstStableSort)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK(BM_SortDifferingDetailsAgainstExchangeSort)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(2);
 
@@ -373,6 +471,9 @@ public:
             {"BM_SearchSeedAgainstFindScan", "seed catalogue search / std::string::find scan", "< 3"},
             {"BM_SaveAndReloadAgainstFileCopy", "save and reload / QFile byte copy", "< 3"},
             {"BM_HugeStorageFileAgainstReadLine", "200 MB storage file / readLine of 10001 lines", "<= 2"},
+            {"BM_SearchOneInTenAgainstReadAll", "search, 1 line in 10 of 16 characters / readAll", "<= 3"},
+            {"BM_SearchEverythingAgainstReadAll", "search for * in 16 characters / readAll", "<= 3"},
+            {"BM_ShowEverythingSortedAgainstReadAll", "search window: *, shown sorted by count / readAll", "-"},
             {"BM_SortEqualDetailsAgainstStableSort", "sort, equal details / std::stable_sort", "<= 5"},
             {"BM_SortDifferingDetailsAgainstExchangeSort", "sort, differing details / plain exchange sort",
              "<= 0.2"},

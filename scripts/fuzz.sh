@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the fuzzers for longer than the test suite's replay: each for the
 # given seconds (default 60), all of them or those named.
-#   bash scripts/fuzz.sh [seconds] [fuzz_lines|fuzz_catalogue|fuzz_storage|fuzz_wildcard ...]
+#   bash scripts/fuzz.sh [seconds] [fuzz_lines|fuzz_catalogue|fuzz_storage|fuzz_wildcard|fuzz_kanawidth ...]
 # Inputs that find new paths go to build/clang/fuzz/found/<fuzzer>; an input
 # that breaks a check is saved as build/clang/fuzz/<fuzzer>-crash-<hash>.
 # Copy a small, telling one into fuzz/corpus/<fuzzer> to keep it.
@@ -12,7 +12,7 @@ seconds=${1:-60}
 shift || true
 fuzzers=("$@")
 if ((${#fuzzers[@]} == 0)); then
-    fuzzers=(fuzz_lines fuzz_catalogue fuzz_storage fuzz_wildcard)
+    fuzzers=(fuzz_lines fuzz_catalogue fuzz_storage fuzz_wildcard fuzz_kanawidth)
 fi
 
 cmake --preset clang

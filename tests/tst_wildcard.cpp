@@ -1,8 +1,10 @@
 #include "model/catalogue/WildcardPattern.h"
+#include "model/text/KanaWidth.h"
 
 #include <QTest>
 
 using morvane::WildcardPattern;
+using Matching = morvane::WildcardPattern::Matching;
 
 class WildcardTest : public QObject {
     Q_OBJECT
@@ -63,6 +65,87 @@ private slots:
         const WildcardPattern compiled(pattern);
         QCOMPARE(compiled.isValid(), expected >= 0);
         QCOMPARE(compiled.matches(text), expected == 1);
+    }
+
+    // The same pattern and name matched exactly and with kana and width folded.
+    void foldedMatching_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("exact"); // 1 matches, 0 does not, -1 malformed pattern
+        QTest::addColumn<int>("folded");
+
+        const struct { const char* pattern; const char* text; int exact; int folded; } rows[] = {
+            // Hiragana and katakana, both ways; the substring shortcut too.
+            {"ポーション", "ぽーしょん", 0, 1}, {"ぽーしょん", "ポーション", 0, 1}, {"*ぽーしょん*", "ハイポーション", 0, 1},
+            {"ヴ", "ゔ", 0, 1}, {"ヽ", "ゝ", 0, 1},
+            // Half-width katakana, their voiced marks joined to the kana before them.
+            {"ﾎﾟｰｼｮﾝ", "ポーション", 0, 1}, {"ポーション", "ﾎﾟｰｼｮﾝ", 0, 1}, {"ダ", "ﾀﾞ", 0, 1}, {"ｳﾞ", "ヴ", 0, 1},
+            {"ﾊﾟ", "パ", 0, 1}, {"ﾊﾞ", "バ", 0, 1}, {"*ﾄﾞ*", "ソード", 0, 1},
+            {"?", "ﾀﾞ", 0, 1}, {"??", "ﾀﾞ", 1, 0},
+            // A mark that joins nothing is a character of its own; a bracketed one joins nothing.
+            {"ナ゛", "ﾅﾞ", 0, 1}, {"ﾀ[ﾞ]", "ダ", 0, 0}, {"ﾀ[ﾞ]", "ﾀﾞ", 1, 0}, {"*ﾞ*", "ﾀﾞ", 1, 0},
+            // Full-width letters and digits; letter case still counts; # takes full-width digits.
+            {"Ｌｖ#", "Lv7", 0, 1}, {"Lv#", "Ｌｖ７", 0, 1}, {"#", "７", 0, 1}, {"ａ", "A", 0, 0}, {"lv", "LV", 0, 0},
+            // Symbols keep their widths: a full-width star is no wildcard and no star.
+            {"*＊*", "a*b", 0, 0}, {"a＊", "aX", 0, 0}, {"[？]", "?", 0, 0}, {"！", "!", 0, 0},
+            // Lists and ranges stand for the folds of their characters.
+            {"[ぁ-ん]", "ア", 0, 1}, {"[ァ-ン]", "あ", 0, 1}, {"[ｱ-ﾝ]", "カ", 0, 1}, {"[ｱ-ﾝ]", "ガ", 0, 0},
+            {"[ア]", "あ", 0, 1}, {"[ａ-ｚ]", "q", 0, 1}, {"[0-9]", "５", 0, 1}, {"[!ぁ-ん]", "カ", 1, 0},
+            {"[!ｱ]", "あ", 1, 0}, {"[ｦ-ﾝ]x", "ヲx", 0, 1},
+            // Folding makes no malformed pattern well formed, and no well-formed one malformed.
+            {"[ｚ-a]", "m", -1, -1}, {"[A-ａ]", "B", 1, 1}, {"*[ぁ*", "あ", -1, -1},
+            // Kanji and characters beyond the Basic Multilingual Plane stay as they are.
+            {"*剣*", "ブロンズ剣", 1, 1}, {"*\U00020BB7*", "a\U00020BB7b", 1, 1},
+        };
+        for (const auto& row : rows) {
+            QTest::addRow("%s ~ %s", row.pattern, row.text)
+                << QString::fromUtf8(row.pattern) << QString::fromUtf8(row.text) << row.exact << row.folded;
+        }
+    }
+    void foldedMatching()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, text);
+        QFETCH(int, exact);
+        QFETCH(int, folded);
+        const WildcardPattern exactly(pattern);
+        const WildcardPattern folding(pattern, Matching::IgnoreKanaWidth);
+        QCOMPARE(exactly.isValid(), exact >= 0);
+        QCOMPARE(folding.isValid(), folded >= 0);
+        QCOMPARE(exactly.matches(text), exact == 1);
+        QCOMPARE(folding.matches(text), folded == 1);
+    }
+
+    // Where Unicode has a compatibility form for a character (NFKC), the
+    // fold is that form; hiragana fold to the katakana beside them.
+    void foldsToCompatibilityForms()
+    {
+        namespace kw = morvane::kanawidth;
+        const auto check = [](const QString& text) {
+            const QString compatible = text.normalized(QString::NormalizationForm_KC);
+            QVERIFY2(kw::fold(text) == compatible, qPrintable(text));
+        };
+        for (char16_t c = 0xFF61; c <= 0xFF9D; ++c) {
+            const QString kana(QChar{c});
+            check(kana);
+            for (const char16_t mark : {char16_t(0xFF9E), char16_t(0xFF9F)}) {
+                // Where the pair has no single character, the mark stands on its own (゛ ゜).
+                const QString pair = kana + QChar(mark);
+                if (pair.normalized(QString::NormalizationForm_KC).size() == 1)
+                    check(pair);
+                else
+                    QCOMPARE(kw::fold(pair), kw::fold(kana) + QChar(char16_t(mark == 0xFF9E ? u'゛' : u'゜')));
+            }
+        }
+        for (const auto& [first, last] : {std::pair{u'０', u'９'}, std::pair{u'Ａ', u'Ｚ'}, std::pair{u'ａ', u'ｚ'}})
+            for (char16_t c = first; c <= last; ++c)
+                check(QString(QChar{c}));
+        for (char16_t c = u'ぁ'; c <= u'ゖ'; ++c)
+            QCOMPARE(kw::fold(QString(QChar{c})), QString(QChar(char16_t(c + 0x60))));
+
+        const QString unchanged = QStringLiteral("！＃＄％＆（）＊＋，－．／：；＜＝＞？＠［＼］＾＿｀｛｜｝～￥ 漢字 ABC xyz 123 ゛゜ー・");
+        QCOMPARE(kw::fold(unchanged), unchanged);
     }
 };
 

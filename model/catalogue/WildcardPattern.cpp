@@ -1,5 +1,7 @@
 #include "model/catalogue/WildcardPattern.h"
 
+#include "model/text/KanaWidth.h"
+
 namespace morvane {
 namespace {
 
@@ -20,13 +22,16 @@ char32_t nextChar(const QString& text, qsizetype& i)
 
 } // namespace
 
-WildcardPattern::WildcardPattern(const QString& pattern)
+WildcardPattern::WildcardPattern(const QString& pattern, Matching matching)
+    : m_matching(matching)
 {
     m_valid = compile(pattern);
     if (!m_valid) {
         m_tokens.clear();
         return;
     }
+    if (m_matching == Matching::IgnoreKanaWidth)
+        foldTokens();
     const qsizetype n = m_tokens.size();
     if (n >= 2 && m_tokens.first().kind == Token::Kind::AnyRun && m_tokens.last().kind == Token::Kind::AnyRun) {
         // Only where every character is one UTF-16 unit does a substring
@@ -100,6 +105,35 @@ bool WildcardPattern::compile(const QString& pattern)
     return true;
 }
 
+void WildcardPattern::foldTokens()
+{
+    QList<Token> folded;
+    folded.reserve(m_tokens.size());
+    for (qsizetype t = 0; t < m_tokens.size(); ++t) {
+        Token token = m_tokens.at(t);
+        if (token.kind == Token::Kind::Literal) {
+            // A half-width kana and the voiced mark after it become one
+            // character, as they do in the names.
+            const char32_t joined = t + 1 < m_tokens.size() && m_tokens.at(t + 1).kind == Token::Kind::Literal
+                ? kanawidth::foldJoined(token.literal, m_tokens.at(t + 1).literal)
+                : 0;
+            token.literal = joined ? joined : kanawidth::foldCharacter(token.literal);
+            if (joined)
+                ++t;
+        } else if (token.kind == Token::Kind::Set) {
+            const qsizetype given = token.ranges.size();
+            for (qsizetype r = 0; r < given; ++r) {
+                const Range range = token.ranges.at(r);
+                kanawidth::forEachFoldedRange(range.first, range.last, [&token](char32_t first, char32_t last) {
+                    token.ranges.append({first, last});
+                });
+            }
+        }
+        folded.append(std::move(token));
+    }
+    m_tokens = std::move(folded);
+}
+
 bool WildcardPattern::tokenMatches(const Token& token, char32_t c) const
 {
     switch (token.kind) {
@@ -125,10 +159,11 @@ bool WildcardPattern::tokenMatches(const Token& token, char32_t c) const
     return false;
 }
 
-bool WildcardPattern::matches(const QString& text) const
+bool WildcardPattern::matches(const QString& name) const
 {
     if (!m_valid)
         return false;
+    const QString text = m_matching == Matching::IgnoreKanaWidth ? kanawidth::fold(name) : name;
     if (m_infix)
         return text.contains(*m_infix);
 

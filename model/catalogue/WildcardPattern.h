@@ -13,7 +13,16 @@ namespace morvane {
 // character literal. The whole name must match, comparing exact codes.
 class WildcardPattern {
 public:
-    explicit WildcardPattern(const QString& pattern);
+    enum class Matching {
+        Exact,
+        // Hiragana match katakana and full-width letters, digits and katakana
+        // their half-width forms: names and the pattern's characters, those
+        // of lists and ranges too, are compared in their folded forms
+        // (kanawidth::fold). A range stands for the folds of its characters.
+        IgnoreKanaWidth,
+    };
+
+    explicit WildcardPattern(const QString& pattern, Matching matching = Matching::Exact);
 
     // A malformed pattern (unclosed bracket, descending range) matches nothing.
     bool isValid() const { return m_valid; }
@@ -33,10 +42,12 @@ private:
     };
 
     bool compile(const QString& pattern);
+    void foldTokens();
     bool tokenMatches(const Token& token, char32_t c) const;
 
     QList<Token> m_tokens;
     bool m_valid = false;
+    Matching m_matching;
     // A plain text between two stars (the usual search) is a substring test.
     std::optional<QString> m_infix;
 };

@@ -105,21 +105,35 @@ FileResult FileTransaction::commit()
     return FileResult::success();
 }
 
-FileTransaction::Recovery FileTransaction::recover(const QString& folder)
+std::optional<std::vector<FileTransaction::Rename>> FileTransaction::readJournal(const QString& folder)
 {
     const QDir dir(folder);
     QFile journal(dir.filePath(kJournal));
-    if (journal.open(QIODevice::ReadOnly)) {
-        const QList<QByteArray> lines = journal.readAll().split('\n');
-        journal.close();
-        for (const QByteArray& line : lines) {
-            const QStringList names = QString::fromUtf8(line).split(u'\t');
-            if (names.size() == 2 && names[0].startsWith(kTemporaryPrefix) && isPlainFileName(names[0])
-                && isPlainFileName(names[1]) && QFileInfo::exists(dir.filePath(names[0])))
-                replaceFile(dir.filePath(names[0]), dir.filePath(names[1]), nullptr);
-        }
+    if (!journal.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    std::vector<Rename> renames;
+    for (const QByteArray& line : journal.readAll().split('\n')) {
+        const QStringList names = QString::fromUtf8(line).split(u'\t');
+        if (names.size() == 2 && names[0].startsWith(kTemporaryPrefix) && isPlainFileName(names[0])
+            && isPlainFileName(names[1]) && QFileInfo::exists(dir.filePath(names[0])))
+            renames.push_back({dir.filePath(names[0]), dir.filePath(names[1])});
+    }
+    return renames;
+}
+
+std::vector<FileTransaction::Rename> FileTransaction::pendingRenames(const QString& folder)
+{
+    return readJournal(folder).value_or(std::vector<Rename>());
+}
+
+FileTransaction::Recovery FileTransaction::recover(const QString& folder)
+{
+    const QDir dir(folder);
+    if (const std::optional<std::vector<Rename>> renames = readJournal(folder)) {
+        for (const Rename& rename : *renames)
+            replaceFile(rename.from, rename.to, nullptr);
         syncFolder(folder);
-        journal.remove();
+        QFile::remove(dir.filePath(kJournal));
         return Recovery::Finished;
     }
     // Filtered by hand: a name filter is a regular expression, and this runs

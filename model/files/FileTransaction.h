@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace morvane {
@@ -31,11 +32,25 @@ public:
     // run before any file of the folder is read.
     static Recovery recover(const QString& folder);
 
+    // A file of an interrupted save whose new contents are complete but not
+    // yet in place: `from` holds what the save wrote for `to`.
+    struct Rename {
+        QString from;
+        QString to;
+    };
+    // What recover() would put in place, for a reader that must change
+    // nothing: read `from` instead of `to` to see the folder as saved.
+    static std::vector<Rename> pendingRenames(const QString& folder);
+
 private:
     struct PendingFile {
         QString fileName;
         QByteArray bytes;
     };
+
+    // Empty when there is no journal to read: no save was cut short after
+    // its files were complete.
+    static std::optional<std::vector<Rename>> readJournal(const QString& folder);
 
     QString m_folder; // ends with a slash
     std::vector<PendingFile> m_files;

@@ -81,17 +81,21 @@ FileContents readLeadingLines(const QString& path, int maxLines, bool* more)
     qsizetype carriageReturns = 0;
     qsizetype lineFeeds = 0;
     while (std::max(carriageReturns, lineFeeds) <= maxLines) {
-        const QByteArray chunk = file.read(kReadChunk);
-        if (file.error() != QFileDevice::NoError) {
+        // Read straight into the end of the bytes, which grow by doubling:
+        // appending chunk by chunk copied the whole file at every chunk.
+        const qsizetype had = bytes.size();
+        bytes.resize(had + kReadChunk);
+        const qint64 got = file.read(bytes.data() + had, kReadChunk);
+        bytes.resize(had + std::max<qint64>(got, 0));
+        if (got < 0 || file.error() != QFileDevice::NoError) {
             contents.result = FileResult::failure(path, readFailureReason(path, file.errorString()));
             bytes.clear();
             return contents;
         }
-        if (chunk.isEmpty())
+        if (got == 0)
             break;
-        carriageReturns += std::count(chunk.cbegin(), chunk.cend(), '\r');
-        lineFeeds += std::count(chunk.cbegin(), chunk.cend(), '\n');
-        bytes += chunk;
+        carriageReturns += std::count(bytes.cbegin() + had, bytes.cend(), '\r');
+        lineFeeds += std::count(bytes.cbegin() + had, bytes.cend(), '\n');
     }
     int lines = 0;
     qsizetype firstLineBeyond = -1;

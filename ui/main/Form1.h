@@ -11,6 +11,7 @@
 #include "model/storage/StorageKinds.h"
 #include "ui/character_dialog/CharacterRegistrar.h"
 #include "ui/item_dialog/ItemRegistrar.h"
+#include "ui/search_dialog/HoldingsSource.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,12 +33,13 @@ class StorageArea;
 struct CrystalFilter;
 class Form2;
 class Form3;
+class Form4;
 class ListBox;
 
 // The main window: the catalogue, the count selector, the current
 // character's two storages and the detail panel. Its handlers only route
 // control events to the model and refresh the controls.
-class Form1 : public QMainWindow, private ItemRegistrar, private CharacterRegistrar {
+class Form1 : public QMainWindow, private ItemRegistrar, private CharacterRegistrar, private HoldingsSource {
     Q_OBJECT
 
 public:
@@ -97,11 +99,13 @@ private:
     void onAddcTriggered();
     void onClecTriggered();
     void onEndTriggered();
+    void onItemsearchTriggered();
     void selectLastCharacter();
 
     int catalogueLineCount() const override;
     bool registerItem(const ItemRecord& record) override;
     bool addCharacter(const QString& name) override;
+    HoldingsScope holdingsScope() const override;
 
     DataFolder m_folder;
     DataFolderLock m_folderLock;
@@ -123,6 +127,7 @@ private:
 
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
+    QPointer<Form4> m_form4;
 
     // Controls: m_list1 is the control whose objectName is List1, and so on;
     // the groups below hold the others.

@@ -58,6 +58,8 @@ void Form1::setUpKeyboard()
     menuBar()->setStyle(menuStyle);
     if (QAction* end = menuBar()->findChild<QAction*>(QStringLiteral("end")))
         end->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    if (QAction* search = menuBar()->findChild<QAction*>(QStringLiteral("itemsearch")))
+        search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
 }
 
 // The menu bar takes the keyboard (and gives it back) on a press and release

@@ -111,4 +111,5 @@ void Form1::buildMenu()
     addCommand("addc", QStringLiteral("キャラクター追加"), &Form1::onAddcTriggered);
     addCommand("clec", QStringLiteral("キャラクター削除"), &Form1::onClecTriggered);
     addCommand("end", QStringLiteral("終了"), &Form1::onEndTriggered);
+    addCommand("itemsearch", QStringLiteral("所持品検索"), &Form1::onItemsearchTriggered);
 }

@@ -7,12 +7,20 @@
 #include "ui/character_dialog/Form2.h"
 #include "ui/item_dialog/Form3.h"
 #include "ui/main/DetailPanel.h"
+#include "ui/search_dialog/Form4.h"
 #include "ui/main/Form1Messages.h"
 
 #include <QApplication>
 #include <QComboBox>
 
 using namespace morvane;
+
+static void bringUp(QWidget* dialog, QWidget* mainWindow)
+{
+    showOver(dialog, mainWindow);
+    dialog->raise();
+    dialog->activateWindow();
+}
 
 // Each dialog exists at most once. Its buttons only hide it; its close box
 // discards it, and the next showing builds it afresh.
@@ -23,9 +31,7 @@ static void showDialog(QPointer<Dialog>& dialog, Registrar& registrar, QWidget* 
         dialog = new Dialog(registrar, mainWindow);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
     }
-    showOver(dialog, mainWindow);
-    dialog->raise();
-    dialog->activateWindow();
+    bringUp(dialog, mainWindow);
 }
 
 void Form1::onItemaddTriggered()
@@ -82,6 +88,14 @@ void Form1::onEndTriggered()
     QCoreApplication::quit();
 }
 
+void Form1::onItemsearchTriggered()
+{
+    // Its close box only hides it too: shown again, it shows its last search.
+    if (!m_form4)
+        m_form4 = new Form4(static_cast<HoldingsSource&>(*this), this);
+    bringUp(m_form4, this);
+}
+
 // ---- Registrations from the dialogs ----------------------------------------
 
 int Form1::catalogueLineCount() const
@@ -109,6 +123,18 @@ bool Form1::registerItem(const ItemRecord& record)
     m_catalogueView.appendLastEntry();
     m_list1->selectRow(m_catalogueView.lineCount() - 1);
     return true;
+}
+
+HoldingsScope Form1::holdingsScope() const
+{
+    HoldingsScope scope{m_folder, m_roster.names(), std::nullopt};
+    if (m_hasCurrentCharacter) {
+        ConstStorageSet shown{};
+        for (int k = 0; k < kStorageKindCount; ++k)
+            shown[k] = &m_storages[k];
+        scope.chosen = ChosenCharacter{m_currentCharacter, shown};
+    }
+    return scope;
 }
 
 bool Form1::addCharacter(const QString& name)

@@ -1,0 +1,267 @@
+// The item search window over a running main window: opening it, what a
+// search shows, sorting, the spreadsheet file and the keyboard.
+#include "DataFixture.h"
+#include "DialogHost.h"
+#include "MessageCatcher.h"
+
+#include "model/files/WriteFaults.h"
+#include "model/holdings/HoldingsCsv.h"
+#include "model/holdings/HoldingsSearch.h"
+#include "ui/SaveFileChooser.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Three characters; Kuro, the first, is chosen at start-up.
+struct SearchSession : Session {
+    SearchSession()
+        : Session({record(1, u"炎のクリスタル"_s, u"[その他]全種<br>炎属性"_s, 12), record(2, u"ダガー"_s, u"d"_s, 1)},
+                  {u"Kuro"_s, u"Shiro"_s, u"Aka"_s})
+    {
+        write(u"Kuromog.dat"_s, {u"炎のクリスタル\t9"_s});
+        write(u"Shiromog.dat"_s, {u"炎のクリスタル\t100"_s, u"ダガー\t\t1"_s});
+        write(u"Shiromoginfo.dat"_s, {u"[その他]全種<br>炎属性"_s, u"[短剣]全種<br>D3"_s});
+        write(u"Shirobag.dat"_s, {u"ﾎﾉｵﾉｸﾘｽﾀﾙ\t10"_s});
+        write(u"Akabag.dat"_s, {u"ほのおのクリスタル\tx"_s, u"炎のクリスタル\t10"_s});
+        start();
+    }
+
+    QWidget* form4() const { return w()->findChild<QWidget*>(u"Form4"_s); }
+    QWidget* open() const
+    {
+        control<QAction>(w(), u"itemsearch"_s)->trigger();
+        return form4();
+    }
+    template <typename T = QWidget>
+    T* part(const QString& name) const { return control<T>(form4(), name); }
+    void search(const QString& text) const
+    {
+        part<QLineEdit>(u"Text1"_s)->setText(text);
+        part<QPushButton>(u"Command1"_s)->click();
+    }
+    QString status() const { return text(form4(), u"Label1"_s); }
+
+    // Each row of a table as its cells joined by "|".
+    QStringList table(const QString& name) const
+    {
+        const QAbstractItemModel* model = part<QTableView>(name)->model();
+        QStringList shown;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < model->columnCount(); ++column)
+                cells << model->index(row, column).data().toString();
+            shown << cells.join(u'|');
+        }
+        return shown;
+    }
+};
+
+} // namespace
+
+class Form4Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        morvane::setSaveFileChooser({});
+        morvane::faults::failWritesAfter(-1);
+    }
+
+    void menuCommandOpensOneWindow()
+    {
+        SearchSession s;
+        // After the four commands there were, with its own shortcut.
+        const QList<QAction*> commands = s.w()->findChild<QMenuBar*>()->actions();
+        QCOMPARE(commands.size(), 5);
+        QCOMPARE(commands.last()->objectName(), u"itemsearch"_s);
+        QCOMPARE(commands.last()->text(), u"所持品検索"_s);
+        QCOMPARE(commands.last()->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+
+        QTest::keyClick(s.w(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QWidget* form4 = s.form4();
+        QVERIFY(form4 && form4->isVisible());
+        QCOMPARE(form4->parentWidget(), s.w());
+        QCOMPARE(form4->windowModality(), Qt::NonModal);
+        QCOMPARE(form4->windowTitle(), u"所持品検索"_s);
+        QVERIFY(s.part<QCheckBox>(u"Check1"_s)->isChecked());
+
+        // Closed and opened again, it is the same window with its last search.
+        s.search(u"ダガー"_s);
+        form4->close();
+        QVERIFY(!form4->isVisible());
+        QCOMPARE(s.open(), form4);
+        QVERIFY(form4->isVisible());
+        QCOMPARE(s.w()->findChildren<QWidget*>(u"Form4"_s).size(), 1);
+        QCOMPARE(s.part<QLineEdit>(u"Text1"_s)->text(), u"ダガー"_s);
+        QCOMPARE(s.table(u"Grid1"_s), QStringList{u"Shiro|モグ金庫|ダガー|1"_s});
+        s.part<QPushButton>(u"Command3"_s)->click();
+        QVERIFY(!form4->isVisible());
+    }
+
+    // Kuro's lines as the main window holds them, unsaved; the others' as saved.
+    void searchesEveryCharacter()
+    {
+        SearchSession s;
+        s.put(0, 2); // a stack of 12 into Kuro's bag, not saved
+        s.open();
+        MessageCatcher messages;
+        s.search(u"くりすたる"_s);
+        QCOMPARE(s.table(u"Grid1"_s),
+                 (QStringList{u"Kuro|モグ金庫|炎のクリスタル|9"_s, u"Kuro|かばん|炎のクリスタル|12"_s,
+                              u"Shiro|モグ金庫|炎のクリスタル|100"_s, u"Shiro|かばん|ﾎﾉｵﾉｸﾘｽﾀﾙ|10"_s,
+                              u"Aka|かばん|ほのおのクリスタル|x"_s, u"Aka|かばん|炎のクリスタル|10"_s}));
+        QCOMPARE(s.table(u"Grid2"_s),
+                 (QStringList{u"ほのおのクリスタル|0|1|Aka"_s, u"炎のクリスタル|131|3|Kuro、Shiro、Aka"_s,
+                              u"ﾎﾉｵﾉｸﾘｽﾀﾙ|10|1|Shiro"_s}));
+        QCOMPARE(s.status(), u"6件　合計141個（3キャラクター）"_s);
+        QVERIFY(s.part<QPushButton>(u"Command2"_s)->isEnabled());
+
+        // Unticked, the search is the catalogue's, at once.
+        s.part<QCheckBox>(u"Check1"_s)->click();
+        QCOMPARE(s.table(u"Grid1"_s), QStringList());
+        QCOMPARE(s.status(), u"該当するアイテムはありません"_s);
+        QVERIFY(!s.part<QPushButton>(u"Command2"_s)->isEnabled());
+        QCOMPARE(messages.texts(), QStringList());
+    }
+
+    void sortsByClickingAHeader_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QStringList>("counts");
+        QTest::newRow("個数, by number") << 3 << 1 << QStringList{u"1"_s, u"9"_s, u"10"_s, u"10"_s, u"100"_s, u"x"_s};
+        QTest::newRow("個数, descending") << 3 << 2 << QStringList{u"x"_s, u"100"_s, u"10"_s, u"10"_s, u"9"_s, u"1"_s};
+        QTest::newRow("キャラクター") << 0 << 1 << QStringList{u"x"_s, u"10"_s, u"9"_s, u"100"_s, u"1"_s, u"10"_s};
+    }
+    void sortsByClickingAHeader()
+    {
+        QFETCH(int, column);
+        QFETCH(int, clicks);
+        QFETCH(QStringList, counts);
+        SearchSession s;
+        s.open();
+        s.search(QString());
+        QHeaderView* header = s.part<QTableView>(u"Grid1"_s)->horizontalHeader();
+        const QPoint middle(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        for (int k = 0; k < clicks; ++k)
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, middle);
+        QStringList shown;
+        for (const QString& row : s.table(u"Grid1"_s))
+            shown << row.section(u'|', 3);
+        QCOMPARE(shown, counts);
+        // A new search keeps the order chosen.
+        s.search(u"クリスタル"_s);
+        QCOMPARE(s.table(u"Grid1"_s).size(), 5);
+        QCOMPARE(header->sortIndicatorSection(), column);
+    }
+
+    // The file holds the rows in the order shown.
+    void writesCsv()
+    {
+        SearchSession s;
+        s.open();
+        s.search(QString());
+        s.part<QTableView>(u"Grid1"_s)->sortByColumn(3, Qt::DescendingOrder);
+        const QString path = s.path(u"out.csv"_s);
+        QString suggested;
+        morvane::setSaveFileChooser([&](const QString& offered) {
+            suggested = offered;
+            return path;
+        });
+        MessageCatcher messages;
+        s.part<QPushButton>(u"Command2"_s)->click();
+        QCOMPARE(messages.texts(), QStringList());
+        QVERIFY2(suggested.endsWith(QStringLiteral("/所持品-%1.csv").arg(QDate::currentDate().toString(u"yyyyMMdd"_s))),
+                 qPrintable(suggested));
+        const QByteArray written = readBytes(path);
+        QVERIFY(written.startsWith("\xEF\xBB\xBF" + QStringLiteral("キャラクター,場所,アイテム,個数,詳細\r\n").toUtf8()));
+        QCOMPARE(QString::fromUtf8(written).split(u"\r\n"_s).mid(1, 3),
+                 (QStringList{u"Aka,かばん,ほのおのクリスタル,x,"_s, u"Shiro,モグ金庫,炎のクリスタル,100,[その他]全種 / 炎属性"_s,
+                              u"Shiro,かばん,ﾎﾉｵﾉｸﾘｽﾀﾙ,10,"_s}));
+        QVERIFY(s.status().endsWith(u"CSVに書き出しました：out.csv"_s));
+    }
+
+    void failedCsvWrite_data()
+    {
+        QTest::addColumn<bool>("folderInTheWay");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder of that name") << true << u"ファイルの場所にフォルダーがあります"_s;
+        QTest::newRow("the disk fills up") << false << QString();
+    }
+    void failedCsvWrite()
+    {
+        QFETCH(bool, folderInTheWay);
+        QFETCH(QString, reason);
+        SearchSession s;
+        s.open();
+        s.search(QString());
+        const QString path = s.path(u"所持品.csv"_s);
+        if (folderInTheWay)
+            QVERIFY(QDir(s.dir.path()).mkdir(u"所持品.csv"_s));
+        else
+            morvane::faults::failWritesAfter(20);
+        morvane::setSaveFileChooser([&](const QString&) { return path; });
+        const QStringList before = QDir(s.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        MessageCatcher messages;
+        s.part<QPushButton>(u"Command2"_s)->click();
+        QCOMPARE(messages.texts().size(), 1);
+        const QString message = messages.texts().first();
+        QVERIFY2(message.startsWith(u"CSVファイルを書き出せませんでした。\n"_s + QDir::toNativeSeparators(path)), qPrintable(message));
+        QVERIFY2(message.endsWith(reason), qPrintable(message));
+        QCOMPARE(QDir(s.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+        QCOMPARE(QFileInfo(path).isFile(), false);
+    }
+
+    void cancellingTheFileDialogWritesNothing()
+    {
+        SearchSession s;
+        s.open();
+        s.search(QString());
+        morvane::setSaveFileChooser([](const QString&) { return QString(); });
+        const QString status = s.status();
+        MessageCatcher messages;
+        s.part<QPushButton>(u"Command2"_s)->click();
+        QCOMPARE(messages.texts(), QStringList());
+        QCOMPARE(s.status(), status);
+    }
+
+    void keyboardAndNames()
+    {
+        SearchSession s;
+        s.open();
+        QTRY_COMPARE(QApplication::activeWindow(), s.form4());
+        QCOMPARE(QApplication::focusWidget(), s.part(u"Text1"_s));
+        s.part<QLineEdit>(u"Text1"_s)->insert(u"ダガー"_s);
+        QTest::keyClick(s.part(u"Text1"_s), Qt::Key_Return);
+        QCOMPARE(s.status(), u"1件　合計1個（1キャラクター）"_s);
+        QCOMPARE(tabWalk(7), (QStringList{u"Command1"_s, u"Check1"_s, u"Grid1"_s, u"Grid2"_s, u"Command2"_s,
+                                          u"Command3"_s, u"Text1"_s}));
+        // No key presses a button on its own.
+        pressEnterAndEscape(s.form4(), {u"Command1"_s, u"Grid1"_s, u"Command2"_s},
+                            [&s] { return s.status() == u"1件　合計1個（1キャラクター）"_s; });
+
+        for (const QString& name : {u"Text1"_s, u"Grid1"_s, u"Grid2"_s}) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(s.part(name));
+            QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(), qPrintable(name));
+        }
+        for (QWidget* control : s.form4()->findChildren<QWidget*>(QRegularExpression(u"^(Text|Command|Check|Grid|Label)\\d$"_s)))
+            QVERIFY2(!control->toolTip().isEmpty(), qPrintable(control->objectName()));
+        // A row's tooltip is its detail, line by line.
+        const QAbstractItemModel* rows = s.part<QTableView>(u"Grid1"_s)->model();
+        QCOMPARE(rows->index(0, 2).data(Qt::ToolTipRole).toString(), u"<qt>[短剣]全種\nD3</qt>"_s);
+    }
+};
+
+QTEST_MAIN(Form4Test)
+#include "tst_form4.moc"

@@ -1,0 +1,349 @@
+// Searching every character's storages: what is found, where from, the
+// totals, the orders, the spreadsheet file, and that the data folder is only
+// ever read.
+#include "FileBytes.h"
+#include "StorageContents.h"
+
+#include "model/files/WholeFile.h"
+#include "model/files/WriteFaults.h"
+#include "model/holdings/HoldingsCsv.h"
+#include "model/holdings/HoldingsSearch.h"
+#include "model/text/CodePage932.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <map>
+
+using namespace morvane;
+using namespace Qt::StringLiterals;
+using Matching = WildcardPattern::Matching;
+
+namespace {
+
+QByteArray cp932Lines(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += cp932::encode(line).value() + "\r\n";
+    return bytes;
+}
+
+// A data folder with a roster and the characters' files.
+struct Folder {
+    QTemporaryDir dir;
+
+    void write(const QString& file, const QStringList& lines) const
+    {
+        QVERIFY(writeBytes(dir.filePath(file), cp932Lines(lines)));
+    }
+    HoldingsScope scope(const QStringList& roster) const { return {DataFolder(dir.path()), roster, std::nullopt}; }
+};
+
+// Each row as "character|place|item|count".
+QStringList rowsOf(const Holdings& holdings, const std::vector<int>& order = {})
+{
+    QStringList rows;
+    for (int k = 0; k < holdings.rowCount(); ++k) {
+        const int row = order.empty() ? k : order[std::size_t(k)];
+        rows << QStringList{holdings.character(row), holdings.place(row).toString(), holdings.item(row),
+                            holdings.countText(row)}
+                    .join(u'|');
+    }
+    return rows;
+}
+
+QStringList totalsOf(const Holdings& holdings)
+{
+    QStringList totals;
+    for (const Holdings::ItemTotal& total : holdings.totals())
+        totals << QStringLiteral("%1|%2|%3|%4").arg(total.item).arg(total.count).arg(total.uncountedLines).arg(total.characterNames);
+    return totals;
+}
+
+// Every file of the folder by name, with its bytes and its time of change.
+std::map<QString, std::pair<QByteArray, QDateTime>> snapshot(const QString& folder)
+{
+    std::map<QString, std::pair<QByteArray, QDateTime>> files;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files[path] = {readBytes(path), it.fileInfo().lastModified()};
+    }
+    return files;
+}
+
+} // namespace
+
+class HoldingsTest : public QObject {
+    Q_OBJECT
+
+    // Three characters: A and C from their files, B chosen in the main
+    // window with changes not yet saved, which the search must see.
+    struct ThreeCharacters : Folder {
+        Storage bMog;
+        Storage bBag;
+
+        ThreeCharacters()
+        {
+            write(u"Amog.dat"_s, {u"ポーション\t\t12"_s, u"エーテル\t\t3"_s});
+            write(u"Amoginfo.dat"_s, {u"[薬品]全種<br>HP回復"_s, u"[薬品]全種<br>MP回復"_s});
+            write(u"Abag.dat"_s, {u"ハイポーション\t5"_s});
+            write(u"Bmog.dat"_s, {u"ポーション\t\t99"_s});
+            write(u"Bmoginfo.dat"_s, {u"saved"_s});
+            fillStorage(bMog, {u"ポーション\t\t1"_s, u"ぽーしょん\t2"_s}, {u"unsaved"_s, u""_s});
+            fillStorage(bBag, {u"エリクサー\t1"_s}, {u""_s});
+            write(u"Cbag.dat"_s, {u"ﾎﾟｰｼｮﾝ\t7"_s});
+        }
+        HoldingsScope scope() const
+        {
+            HoldingsScope scope = Folder::scope({u"A"_s, u"B"_s, u"C"_s, u"A"_s});
+            scope.chosen = ChosenCharacter{u"B"_s, {&bMog, &bBag}};
+            return scope;
+        }
+    };
+
+private slots:
+    void cleanup() { faults::failWritesAfter(-1); }
+
+    void acrossCharacters_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Matching>("matching");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("summary");
+
+        QTest::newRow("folded: hiragana, half-width") << u"ポーション"_s << Matching::IgnoreKanaWidth
+            << QStringList{u"A|モグ金庫|ポーション|12"_s, u"A|かばん|ハイポーション|5"_s, u"B|モグ金庫|ポーション|1"_s,
+                           u"B|モグ金庫|ぽーしょん|2"_s, u"C|かばん|ﾎﾟｰｼｮﾝ|7"_s}
+            << u"5件　合計27個（3キャラクター）"_s;
+        QTest::newRow("exact") << u"ポーション"_s << Matching::Exact
+            << QStringList{u"A|モグ金庫|ポーション|12"_s, u"A|かばん|ハイポーション|5"_s, u"B|モグ金庫|ポーション|1"_s}
+            << u"3件　合計18個（2キャラクター）"_s;
+        QTest::newRow("wildcards, the chosen character's new line") << u"エ[!ー]"_s << Matching::Exact
+            << QStringList{u"B|かばん|エリクサー|1"_s} << u"1件　合計1個（1キャラクター）"_s;
+        QTest::newRow("nothing") << u"剣"_s << Matching::IgnoreKanaWidth << QStringList{}
+            << u"該当するアイテムはありません"_s;
+        QTest::newRow("malformed") << u"[ポ"_s << Matching::IgnoreKanaWidth << QStringList{}
+            << u"該当するアイテムはありません（[ ] が閉じていないか、範囲の順が逆です）"_s;
+    }
+    void acrossCharacters()
+    {
+        QFETCH(QString, text);
+        QFETCH(Matching, matching);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, summary);
+        const ThreeCharacters folder;
+        const Holdings found = searchHoldings(folder.scope(), text, matching);
+        QCOMPARE(rowsOf(found), rows);
+        QCOMPARE(found.summary(), summary);
+    }
+
+    void detailsComeWithTheirLines()
+    {
+        const ThreeCharacters folder;
+        const Holdings found = searchHoldings(folder.scope(), u"ポーション"_s, Matching::Exact);
+        QStringList details;
+        for (int row = 0; row < found.rowCount(); ++row)
+            details << found.detail(row);
+        // Abag.dat has no detail file; B's come from the window, not Bmoginfo.dat.
+        QCOMPARE(details, (QStringList{u"[薬品]全種<br>HP回復"_s, u""_s, u"unsaved"_s}));
+    }
+
+    void unreadableFiles_data()
+    {
+        QTest::addColumn<QString>("inTheWay"); // a folder where the file would be
+        QTest::addColumn<QStringList>("rows");
+
+        QTest::newRow("missing files hold nothing") << QString()
+            << QStringList{u"D|かばん|剣|2"_s, u"E|モグ金庫|剣|1"_s};
+        QTest::newRow("list file") << u"Dmog.dat"_s
+            << QStringList{u"D||読み込めませんでした：Dmog.dat（ファイルの場所にフォルダーがあります）|"_s,
+                           u"D|かばん|剣|2"_s, u"E|モグ金庫|剣|1"_s};
+        QTest::newRow("detail file: the lines are still searched") << u"Dbaginfo.dat"_s
+            << QStringList{u"D||読み込めませんでした：Dbaginfo.dat（ファイルの場所にフォルダーがあります）|"_s,
+                           u"D|かばん|剣|2"_s, u"E|モグ金庫|剣|1"_s};
+    }
+    void unreadableFiles()
+    {
+        QFETCH(QString, inTheWay);
+        QFETCH(QStringList, rows);
+        Folder folder;
+        folder.write(u"Dbag.dat"_s, {u"剣\t\t2"_s});
+        folder.write(u"Emog.dat"_s, {u"剣\t\t1"_s});
+        if (!inTheWay.isEmpty())
+            QVERIFY(QDir(folder.dir.path()).mkdir(inTheWay));
+        const Holdings found = searchHoldings(folder.scope({u"Nobody"_s, u"D"_s, u"E"_s}), u"剣"_s, Matching::Exact);
+        QCOMPARE(rowsOf(found), rows);
+        QCOMPARE(found.lineCount(), 2);
+        QCOMPARE(found.unreadableCharacterCount(), inTheWay.isEmpty() ? 0 : 1);
+        QCOMPARE(found.summary().endsWith(u"1キャラクターのファイルを読み込めませんでした"_s), !inTheWay.isEmpty());
+    }
+
+    // Counts edited by hand: what is not a whole number is shown but not added.
+    void totals()
+    {
+        Folder folder;
+        folder.write(u"Amog.dat"_s, {u"ポーション\t\t12"_s, u"ポーション\t\tたくさん"_s, u"ポーション\t 3 "_s,
+                                     u"ポーション"_s, u"ポーション\t\t0012"_s, u"エーテル\t\t5"_s});
+        folder.write(u"Bbag.dat"_s, {u"ポーション\t\t1234567890"_s, u"ポーション\t\t-1"_s, u"ポーション\t\t１"_s});
+        folder.write(u"Cbag.dat"_s, {u"エーテル\t\t4"_s});
+        const Holdings found = searchHoldings(folder.scope({u"A"_s, u"B"_s, u"C"_s}), QString(), Matching::IgnoreKanaWidth);
+        QCOMPARE(rowsOf(found).mid(1, 4), (QStringList{u"A|モグ金庫|ポーション|たくさん"_s, u"A|モグ金庫|ポーション| 3 "_s,
+                                                     u"A|モグ金庫|ポーション|"_s, u"A|モグ金庫|ポーション|0012"_s}));
+        QCOMPARE(totalsOf(found), (QStringList{u"ポーション|27|5|A、B"_s, u"エーテル|9|0|A、C"_s}));
+        QCOMPARE(found.summary(), u"10件　合計36個（3キャラクター）"_s);
+    }
+
+    // Every name is told apart from every other however many there are,
+    // long ones too; a name written with either of its code page's codes is
+    // one item.
+    void namesAcrossCharacters()
+    {
+        Folder folder;
+        QStringList lines;
+        for (int k = 0; k < 3000; ++k)
+            lines << (k % 3 == 0 ? u"とても長い名前のアイテム%1号"_s : u"剣%1"_s).arg(k) + u"\t1"_s;
+        lines << u"\t1"_s;
+        folder.write(u"Amog.dat"_s, lines);
+        std::reverse(lines.begin(), lines.end());
+        folder.write(u"Bbag.dat"_s, lines);
+        // U+2235 is 81 E6 and, among the NEC characters, 87 9A.
+        QVERIFY(writeBytes(folder.dir.filePath(u"Cbag.dat"_s), "\x81\xE6\t1\r\n\x87\x9A\t2\r\n"));
+        const Holdings found = searchHoldings(folder.scope({u"A"_s, u"B"_s, u"C"_s}), QString(), Matching::Exact);
+        QCOMPARE(found.totals().size(), std::size_t(3002));
+        for (const Holdings::ItemTotal& total : found.totals()) {
+            const bool both = total.item != u"∵"_s;
+            QVERIFY2(total.count == 2 + !both && total.characterNames == (both ? u"A、B"_s : u"C"_s), qPrintable(total.item));
+        }
+    }
+
+    void orders_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<Qt::SortOrder>("order");
+        QTest::addColumn<QStringList>("rows");
+
+        const auto row = [](const char* text) { return QString::fromUtf8(text); };
+        QTest::newRow("count, by number, then the texts") << int(HoldingsColumn::Count) << Qt::AscendingOrder
+            << QStringList{row("A|モグ金庫|b|9"), row("B|かばん|a|10"), row("A|モグ金庫|c|10"), row("A|かばん|a|100"),
+                           row("B|かばん|b|x")};
+        QTest::newRow("count, descending; equal ones keep their order") << int(HoldingsColumn::Count) << Qt::DescendingOrder
+            << QStringList{row("B|かばん|b|x"), row("A|かばん|a|100"), row("B|かばん|a|10"), row("A|モグ金庫|c|10"),
+                           row("A|モグ金庫|b|9")};
+        QTest::newRow("place, by code: かばん before モグ金庫") << int(HoldingsColumn::Place) << Qt::AscendingOrder
+            << QStringList{row("B|かばん|b|x"), row("B|かばん|a|10"), row("A|かばん|a|100"), row("A|モグ金庫|c|10"),
+                           row("A|モグ金庫|b|9")};
+        QTest::newRow("item") << int(HoldingsColumn::Item) << Qt::AscendingOrder
+            << QStringList{row("B|かばん|a|10"), row("A|かばん|a|100"), row("B|かばん|b|x"), row("A|モグ金庫|b|9"),
+                           row("A|モグ金庫|c|10")};
+        QTest::newRow("character, descending") << int(HoldingsColumn::Character) << Qt::DescendingOrder
+            << QStringList{row("B|かばん|b|x"), row("B|かばん|a|10"), row("A|モグ金庫|c|10"), row("A|モグ金庫|b|9"),
+                           row("A|かばん|a|100")};
+    }
+    void orders()
+    {
+        QFETCH(int, column);
+        QFETCH(Qt::SortOrder, order);
+        QFETCH(QStringList, rows);
+        Folder folder;
+        folder.write(u"Bbag.dat"_s, {u"b\tx"_s, u"a\t10"_s});
+        folder.write(u"Amog.dat"_s, {u"c\t10"_s, u"b\t9"_s});
+        folder.write(u"Abag.dat"_s, {u"a\t100"_s});
+        const Holdings found = searchHoldings(folder.scope({u"B"_s, u"A"_s}), QString(), Matching::Exact);
+        QCOMPARE(rowsOf(found, found.rowOrder(HoldingsColumn(column), order)), rows);
+    }
+
+    void totalsOrders()
+    {
+        Folder folder;
+        folder.write(u"Amog.dat"_s, {u"b\t5"_s, u"a\t1"_s, u"c\t2"_s});
+        folder.write(u"Bmog.dat"_s, {u"a\t1"_s});
+        const Holdings found = searchHoldings(folder.scope({u"A"_s, u"B"_s}), QString(), Matching::Exact);
+        const auto items = [&found](TotalsColumn column, Qt::SortOrder order) {
+            QString sorted;
+            for (const int k : found.totalsOrder(column, order))
+                sorted += found.totals()[std::size_t(k)].item;
+            return sorted;
+        };
+        QCOMPARE(items(TotalsColumn::Item, Qt::AscendingOrder), u"abc"_s);
+        QCOMPARE(items(TotalsColumn::Count, Qt::DescendingOrder), u"bac"_s);
+        QCOMPARE(items(TotalsColumn::CharacterCount, Qt::DescendingOrder), u"abc"_s);
+        QCOMPARE(items(TotalsColumn::Characters, Qt::DescendingOrder), u"abc"_s);
+    }
+
+    void csvBytes()
+    {
+        Folder folder;
+        folder.write(u"クロmog.dat"_s, {u"剣,盾\t\t1"_s, u"\"名\"の剣\t2"_s, u"盾\t\t多い"_s});
+        folder.write(u"クロmoginfo.dat"_s, {u"[片手剣]全種<br>D1, 隔2<BR>Lv1～ 戦"_s, u"\"良い\""_s});
+        const Holdings found = searchHoldings(folder.scope({u"クロ"_s}), QString(), Matching::IgnoreKanaWidth);
+        const QByteArray csv = holdingsCsv(found, {2, 0, 1});
+        const QByteArray expected = "\xEF\xBB\xBF"
+            + QStringLiteral("キャラクター,場所,アイテム,個数,詳細\r\n"
+                             "クロ,モグ金庫,盾,多い,\r\n"
+                             "クロ,モグ金庫,\"剣,盾\",1,\"[片手剣]全種 / D1, 隔2 / Lv1～ 戦\"\r\n"
+                             "クロ,モグ金庫,\"\"\"名\"\"の剣\",2,\"\"\"良い\"\"\"\r\n")
+                  .toUtf8();
+        QCOMPARE(csv, expected);
+
+        // Written whole, and read back as written.
+        const QString path = folder.dir.filePath(u"所持品.csv"_s);
+        QVERIFY(writeWholeFile(path, csv).ok());
+        QCOMPARE(readBytes(path), expected);
+    }
+
+    // A write cut short, as by a full disk, leaves no file and no part of one.
+    void failedCsvWriteLeavesNoFile_data()
+    {
+        QTest::addColumn<bool>("earlierExport");
+        QTest::newRow("new file") << false;
+        QTest::newRow("over an earlier export") << true;
+    }
+    void failedCsvWriteLeavesNoFile()
+    {
+        QFETCH(bool, earlierExport);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"所持品-20240101.csv"_s);
+        if (earlierExport)
+            QVERIFY(writeBytes(path, "earlier"));
+        faults::failWritesAfter(10);
+        const FileResult written = writeWholeFile(path, QByteArray(1000, 'x'));
+        QVERIFY(!written.ok());
+        QCOMPARE(written.path(), path);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), earlierExport ? QStringList{u"所持品-20240101.csv"_s} : QStringList());
+        QCOMPARE(readBytes(path), earlierExport ? QByteArray("earlier") : QByteArray("<missing>"));
+    }
+
+    // A save cut short after its journal: the search reads the files as that
+    // save left them complete, and leaves the journal, its temporaries and
+    // every other file exactly as they were.
+    void searchOnlyReads()
+    {
+        Folder folder;
+        folder.write(u"cname.dat"_s, {u"A"_s, u"B"_s});
+        folder.write(u"Amog.dat"_s, {u"古い剣\t1"_s});
+        folder.write(u"Amoginfo.dat"_s, {u"old"_s});
+        folder.write(u"morvane-save-0.tmp"_s, {u"新しい剣\t2"_s});
+        folder.write(u"morvane-save-1.tmp"_s, {u"new"_s});
+        QVERIFY(writeBytes(folder.dir.filePath(u"morvane.journal"_s),
+                           "morvane-save-0.tmp\tAmog.dat\nmorvane-save-1.tmp\tAmoginfo.dat\n"));
+        folder.write(u"Bbag.dat"_s, {u"剣\t\t3"_s});
+        QVERIFY(QDir(folder.dir.path()).mkdir(u"Bmog.dat"_s));
+        const auto before = snapshot(folder.dir.path());
+
+        const Holdings found = searchHoldings(folder.scope({u"A"_s, u"B"_s}), u"剣"_s, Matching::IgnoreKanaWidth);
+        QCOMPARE(rowsOf(found).first(), u"A|モグ金庫|新しい剣|2"_s);
+        QCOMPARE(found.detail(0), u"new"_s);
+        QCOMPARE(found.rowCount(), 3);
+        QCOMPARE(snapshot(folder.dir.path()), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(HoldingsTest)
+#include "tst_holdings.moc"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui/search_dialog/SortedHoldingsModel.h"
+
+namespace morvane {
+
+// The rows a search found: キャラクター, 場所, アイテム, 個数, with the
+// detail as each row's tooltip. Shown at first in the order found.
+class HoldingsTableModel : public SortedHoldingsModel {
+    Q_OBJECT
+
+public:
+    explicit HoldingsTableModel(QObject* parent = nullptr);
+
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    // A column of -1 is the order found.
+    std::vector<int> orderOf(int column, Qt::SortOrder order) const override;
+};
+
+} // namespace morvane
