@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Regenerates docs/screenshot.png, the main window with a character and a few
 # stored items, and docs/screenshot-search.png, the item search over three
-# characters, on a virtual screen. Needs xvfb-run, ImageMagick (import,
-# convert), xwininfo, xdotool and iconv.
+# characters, on a virtual screen, with the tools it installs first.
 #   bash scripts/screenshot.sh [scale factor, default 1] [output file]
 # The search's picture goes beside the output file, named ...-search.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/apt-install.sh
+apt_install xvfb xauth imagemagick x11-utils xdotool
 scale=${1:-1}
 output=${2:-docs/screenshot.png}
 search_output=${output%.png}-search.png
