@@ -12,7 +12,7 @@ RegisteredItems::RegisteredItems(DataFolder folder)
 
 QString RegisteredItems::filePath() const
 {
-    return m_folder.filePath(QString::fromLatin1(DataFolder::kRegisteredItems));
+    return m_folder.filePath(kFileName);
 }
 
 CatalogueFileReport RegisteredItems::loadInto(ItemCatalogue& catalogue) const

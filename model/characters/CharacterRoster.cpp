@@ -9,7 +9,7 @@ CharacterRoster::CharacterRoster(DataFolder folder)
 
 QString CharacterRoster::filePath() const
 {
-    return m_folder.filePath(QString::fromLatin1(DataFolder::kRoster));
+    return m_folder.filePath(kFileName);
 }
 
 FileResult CharacterRoster::load()

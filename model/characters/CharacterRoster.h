@@ -13,6 +13,8 @@ namespace morvane {
 // it was, so what is listed always matches the file.
 class CharacterRoster {
 public:
+    static inline const QString kFileName = QStringLiteral("cname.dat");
+
     explicit CharacterRoster(DataFolder folder);
 
     // A missing file is an empty roster.

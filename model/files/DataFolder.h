@@ -8,11 +8,6 @@ namespace morvane {
 // lives. The program never creates it.
 class DataFolder {
 public:
-    static constexpr const char* kSeedCatalogue = "item.20041101.txt";
-    static constexpr const char* kRegisteredItems = "item.dat";
-    static constexpr const char* kRoster = "cname.dat";
-    static constexpr const char* kLock = "morvane.lock";
-
     explicit DataFolder(QString path);
     static DataFolder besideExecutable();
 

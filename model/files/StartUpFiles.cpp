@@ -8,8 +8,8 @@ StartUpFiles readStartUpFiles(const DataFolder& folder)
 {
     StartUpFiles files(folder);
     files.recovery = FileTransaction::recover(folder.path());
-    files.seedCatalogue = files.catalogue.loadFile(
-        folder.filePath(QString::fromLatin1(DataFolder::kSeedCatalogue)), kSeedNullStackSize);
+    files.seedCatalogue =
+        files.catalogue.loadFile(folder.filePath(ItemCatalogue::kSeedFileName), kSeedNullStackSize);
     files.registeredItems = RegisteredItems(folder).loadInto(files.catalogue);
     files.rosterFile = files.roster.load();
     if (!files.roster.names().isEmpty())

@@ -170,7 +170,7 @@ void Form1::startUp(StartUpFiles files)
     m_roster = std::move(files.roster);
     if (!files.rosterFile.ok())
         m_startUpProblems << QStringLiteral("%1 を読み込めませんでした（%2）。")
-                                 .arg(QString::fromLatin1(DataFolder::kRoster), files.rosterFile.reason());
+                                 .arg(CharacterRoster::kFileName, files.rosterFile.reason());
     m_storagesReadAtStartUp = std::move(files.firstCharacterStorages);
     m_combo2->addItems(m_roster.names());
     if (m_combo2->count() > 0)
