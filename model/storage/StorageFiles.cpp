@@ -55,8 +55,9 @@ StorageLoadReport putInStorages(StorageFileContents contents, const StorageSet& 
 
 FileResult saveStorages(const DataFolder& folder, const QString& character, const ConstStorageSet& storages)
 {
-    if (!isUsableCharacterName(character))
-        return FileResult::failure(folder.filePath(character), validateCharacterName(character));
+    const QString unusableName = validateCharacterName(character);
+    if (!unusableName.isEmpty())
+        return FileResult::failure(folder.filePath(character), unusableName);
 
     FileTransaction transaction(folder.path());
     for (const StorageKindFiles& kind : kStorageKinds) {
