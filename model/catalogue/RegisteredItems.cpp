@@ -22,7 +22,7 @@ CatalogueFileReport RegisteredItems::loadInto(ItemCatalogue& catalogue) const
 
 FileResult RegisteredItems::append(const ItemRecord& record) const
 {
-    return appendTextLine(filePath(), record.line());
+    return appendTextLine(filePath(), record.line(), m_folder.fileSystem());
 }
 
 } // namespace morvane

@@ -2,6 +2,7 @@
 
 #include "model/files/DataFolder.h"
 #include "model/files/FileResult.h"
+#include "model/files/Recovery.h"
 #include "model/text/TextFile.h"
 
 #include <QStringList>
@@ -17,8 +18,8 @@ public:
 
     explicit CharacterRoster(DataFolder folder);
 
-    // A missing file is an empty roster.
-    FileResult load();
+    // A missing file is an empty roster. Read as recovery left the folder.
+    FileResult load(const Recovery& recovery);
     FileResult append(const QString& name);
     FileResult removeAt(int position);
 

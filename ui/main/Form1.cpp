@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <future>
+#include <utility>
 
 using namespace morvane;
 
@@ -158,8 +159,7 @@ void Form1::startUp(StartUpFiles files)
         m_startUpProblems << QStringLiteral("データフォルダーが見つかりません。保存や登録はできません。\n%1")
                                  .arg(QDir::toNativeSeparators(m_folder.path()));
 
-    if (files.recovery != FileTransaction::Recovery::Nothing)
-        m_startUpProblems << messages::interruptedSave(files.recovery);
+    tellRecovery(files.recovery, m_startUpProblems);
     m_catalogue = std::move(files.catalogue);
     for (const QString& problem : {catalogueProblems(files.seedCatalogue, m_folder.exists()),
                                    catalogueProblems(files.registeredItems, false)})
@@ -224,6 +224,15 @@ void Form1::reportStartUpProblems()
     if (!m_startUpProblems.isEmpty())
         showMessage(this, m_startUpProblems.join(QStringLiteral("\n\n")));
     m_startUpProblems.clear();
+}
+
+void Form1::tellRecovery(const Recovery& recovery, QStringList& problems)
+{
+    const bool unfinished = recovery.outcome == Recovery::Outcome::Unfinished;
+    if (std::exchange(m_toldUnfinishedSave, unfinished) && unfinished)
+        return;
+    if (const QString told = messages::interruptedSave(recovery); !told.isEmpty())
+        problems << told;
 }
 
 void Form1::report(const QString& message)

@@ -63,6 +63,7 @@ private:
     void refuseDataFolder();
     void reportStartUpProblems();
     void report(const QString& message);
+    void tellRecovery(const Recovery& recovery, QStringList& problems);
 
     // The controls of one storage kind's area, and what its buttons say
     // when nothing is selected.
@@ -139,6 +140,8 @@ private:
     bool m_startingUp = false;
     bool m_startUpReported = false;
     QStringList m_startUpProblems;
+    // A save that recovery cannot finish is tried at every read, told once.
+    bool m_toldUnfinishedSave = false;
 
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
