@@ -1,6 +1,6 @@
 #include "FaultyFileSystem.h"
 #include "FileBytes.h"
-#include "StorageContents.h"
+#include "SavedVersions.h"
 
 #include "model/characters/CharacterRoster.h"
 #include "model/files/FileFailure.h"
@@ -21,41 +21,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kKuro = u"Kuro"_s;
-
-// What a character's four files hold, in storage-file order.
-QList<QByteArray> characterFiles(const QTemporaryDir& dir, const QString& character)
-{
-    QList<QByteArray> files;
-    for (const QString& name : storageFileNames(character))
-        files << readBytes(dir.filePath(name));
-    return files;
-}
-
-// The storages as their `version`th save holds them: `version` lines each.
-void fillVersion(Storage& mog, Storage& bag, int version)
-{
-    mog.clear();
-    bag.clear();
-    for (int k = 1; k <= version; ++k) {
-        mog.append(u"mog %1\t\t1"_s.arg(k), u"Mog %1"_s.arg(k));
-        bag.append(u"bag %1\t\t1"_s.arg(k), u"Bag %1"_s.arg(k));
-    }
-}
-
-FileResult saveVersion(const DataFolder& folder, const QString& character, int version)
-{
-    Storage mog, bag;
-    fillVersion(mog, bag, version);
-    return saveStorages(folder, character, {&mog, &bag});
-}
-
-// The four files as the `version`th save writes them, in storage-file order.
-QList<QByteArray> versionFiles(int version)
-{
-    Storage mog, bag;
-    fillVersion(mog, bag, version);
-    return {mog.listFileBytes(), mog.detailFileBytes(), bag.listFileBytes(), bag.detailFileBytes()};
-}
 
 // A character's files as the program reads them now.
 QList<QByteArray> readAsTheProgramDoes(const DataFolder& folder, const QString& character, Recovery* recovery)
@@ -102,7 +67,7 @@ private slots:
         Recovery recovered;
         QCOMPARE(readAsTheProgramDoes(DataFolder(dir.path()), kKuro, &recovered), versionFiles(afterSave ? 2 : 1));
         QCOMPARE(recovered.outcome, recovery);
-        QCOMPARE(characterFiles(dir, kKuro), versionFiles(afterSave ? 2 : 1));
+        QCOMPARE(characterFiles(dir.path(), kKuro), versionFiles(afterSave ? 2 : 1));
         // Nothing of the transaction is left behind, and a second reading has nothing to recover.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);
         QCOMPARE(FileTransaction::recover(DataFolder(dir.path())).outcome, Recovery::Outcome::Nothing);
@@ -171,8 +136,8 @@ private slots:
         const bool secondSaved = releasedFirst && !rosterRewrite;
         QCOMPARE(readAsTheProgramDoes(restarted, kKuro, &recovery), versionFiles(secondSaved ? 3 : 2));
         QCOMPARE(recovery.outcome, releasedFirst ? Recovery::Outcome::Nothing : Recovery::Outcome::Finished);
-        QCOMPARE(characterFiles(dir, kKuro), versionFiles(secondSaved ? 3 : 2));
-        QCOMPARE(characterFiles(dir, u"Shiro"_s), versionFiles(1));
+        QCOMPARE(characterFiles(dir.path(), kKuro), versionFiles(secondSaved ? 3 : 2));
+        QCOMPARE(characterFiles(dir.path(), u"Shiro"_s), versionFiles(1));
         QCOMPARE(readBytes(dir.filePath(u"cname.dat"_s)),
                  QByteArray(releasedFirst && rosterRewrite ? "Kuro\r\n" : "Kuro\r\nShiro\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 9);
