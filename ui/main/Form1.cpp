@@ -228,11 +228,12 @@ void Form1::reportStartUpProblems()
 
 void Form1::tellRecovery(const Recovery& recovery, QStringList& problems)
 {
+    const QString message = messages::interruptedSave(recovery);
     const bool unfinished = recovery.outcome == Recovery::Outcome::Unfinished;
-    if (std::exchange(m_toldUnfinishedSave, unfinished) && unfinished)
+    if (std::exchange(m_unfinishedSaveTold, unfinished ? message : QString()) == message && unfinished)
         return;
-    if (const QString told = messages::interruptedSave(recovery); !told.isEmpty())
-        problems << told;
+    if (!message.isEmpty())
+        problems << message;
 }
 
 void Form1::report(const QString& message)

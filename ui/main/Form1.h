@@ -141,7 +141,7 @@ private:
     bool m_startUpReported = false;
     QStringList m_startUpProblems;
     // A save that recovery cannot finish is tried at every read, told once.
-    bool m_toldUnfinishedSave = false;
+    QString m_unfinishedSaveTold;
 
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
