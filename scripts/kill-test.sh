@@ -12,7 +12,7 @@ tool=build/release/tests/morvane_killtest
 
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-torn=0 finished=0 undone=0
+torn=0 finished=0 undone=0 unfinished=0
 for ((run = 1; run <= kills; ++run)); do
     "$tool" save "$folder" &
     saver=$!
@@ -23,11 +23,13 @@ for ((run = 1; run <= kills; ++run)); do
         case ${result#* } in
             1) finished=$((finished + 1)) ;;
             2) undone=$((undone + 1)) ;;
+            3) unfinished=$((unfinished + 1)) ;;
         esac
     else
         torn=$((torn + 1))
         echo "kill $run: torn save ($result)"
     fi
 done
-echo "$kills kills: $torn torn saves; $finished interrupted saves finished, $undone undone on the next read"
+echo "$kills kills: $torn torn saves; $finished interrupted saves finished, $undone undone on the next read," \
+    "$unfinished left unfinished"
 [[ $torn -eq 0 ]]

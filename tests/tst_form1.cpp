@@ -160,6 +160,51 @@ private slots:
         QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"new"_s});
         QCOMPARE(QDir(s.dir.path()).entryList({u"morvane-save-*"_s, u"morvane.journal"_s}, QDir::Files), QStringList());
     }
+
+    // A character whose name cannot form file names is said so once, and
+    // nothing is written for it.
+    void unusableNameIsToldOnce()
+    {
+        Session s(catalogue(), {u"Ku*ro"_s});
+        MessageCatcher messages;
+        s.start();
+        QTRY_COMPARE(messages.texts(),
+                     QStringList{u"「Ku*ro」は名前をファイル名に使えないため、倉庫を読み込めず、保存もできません。\n"
+                                 "キャラクター名に \\ / : * ? \" < > | は使えません"_s});
+        QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files),
+                 (QStringList{u"cname.dat"_s, u"item.20041101.txt"_s, u"morvane.lock"_s}));
+    }
+
+    // A save whose file cannot be put in place is told once, however often
+    // the folder is read; meanwhile its contents are what the window shows,
+    // a new save is refused, and the first read after the cause is gone
+    // finishes it.
+    void unfinishedSaveIsToldOnceUntilFinished()
+    {
+        Session s(catalogue(), {u"Kuro"_s, u"Shiro"_s});
+        s.write(u"morvane-save-0.tmp"_s, {u"new"_s});
+        QVERIFY(writeBytes(s.path(u"morvane.journal"_s), "morvane-save-0.tmp\tShiromog.dat\n"));
+        QVERIFY(QDir(s.dir.path()).mkpath(u"Shiromog.dat/in the way"_s));
+        const QString file = QDir::toNativeSeparators(s.path(u"Shiromog.dat"_s));
+        MessageCatcher messages;
+        s.start();
+        QTRY_COMPARE(messages.texts(), QStringList{u"前回の保存を最後まで済ませられませんでした。保存した内容は残してあり、"
+                                                   "次に読み込むときにもう一度試します。\n"_s
+                                                   + file + u"\nファイルの場所にフォルダーがあります"_s});
+        s.characters()->setCurrentIndex(1);
+        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"new"_s});
+        s.characters()->setCurrentIndex(0);
+        button(s.w(), 13)->click();
+        QCOMPARE(messages.texts().mid(1),
+                 QStringList{u"保存できませんでした。\n"_s + file
+                             + u"\n前回の保存を最後まで済ませられないため、書き込めません（ファイルの場所にフォルダーがあります）"_s});
+
+        QVERIFY(QDir(s.path(u"Shiromog.dat"_s)).removeRecursively());
+        s.characters()->setCurrentIndex(1);
+        QCOMPARE(messages.texts().mid(2), QStringList{u"前回の保存が途中で止まっていたため、その保存を最後まで済ませました。"_s});
+        QCOMPARE(s.bytes(u"Shiromog.dat"_s), QByteArray("new\r\n"));
+        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"new"_s});
+    }
 };
 
 QTEST_MAIN(Form1Test)

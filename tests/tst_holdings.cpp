@@ -5,7 +5,7 @@
 #include "StorageContents.h"
 
 #include "model/files/WholeFile.h"
-#include "model/files/WriteFaults.h"
+#include "FaultyFileSystem.h"
 #include "model/holdings/HoldingsCsv.h"
 #include "model/holdings/HoldingsSearch.h"
 #include "model/text/CodePage932.h"
@@ -109,7 +109,6 @@ class HoldingsTest : public QObject {
     };
 
 private slots:
-    void cleanup() { faults::failWritesAfter(-1); }
 
     void acrossCharacters_data()
     {
@@ -312,8 +311,9 @@ private slots:
         const QString path = dir.filePath(u"所持品-20240101.csv"_s);
         if (earlierExport)
             QVERIFY(writeBytes(path, "earlier"));
-        faults::failWritesAfter(10);
-        const FileResult written = writeWholeFile(path, QByteArray(1000, 'x'));
+        FaultyFileSystem disk;
+        disk.failWritesAfter(10);
+        const FileResult written = writeWholeFile(path, QByteArray(1000, 'x'), disk);
         QVERIFY(!written.ok());
         QCOMPARE(written.path(), path);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), earlierExport ? QStringList{u"所持品-20240101.csv"_s} : QStringList());

@@ -25,6 +25,8 @@ struct CatalogueFileReport {
 class ItemCatalogue {
 public:
     static constexpr int kCapacity = kListCapacity;
+    // The catalogue shipped with the program, read before item.dat.
+    static inline const QString kSeedFileName = QStringLiteral("item.20041101.txt");
 
     CatalogueFileReport loadFile(const QString& path, qint16 nullStackSize);
 

@@ -12,7 +12,7 @@ RegisteredItems::RegisteredItems(DataFolder folder)
 
 QString RegisteredItems::filePath() const
 {
-    return m_folder.filePath(QString::fromLatin1(DataFolder::kRegisteredItems));
+    return m_folder.filePath(kFileName);
 }
 
 CatalogueFileReport RegisteredItems::loadInto(ItemCatalogue& catalogue) const
@@ -22,7 +22,7 @@ CatalogueFileReport RegisteredItems::loadInto(ItemCatalogue& catalogue) const
 
 FileResult RegisteredItems::append(const ItemRecord& record) const
 {
-    return appendTextLine(filePath(), record.line());
+    return appendTextLine(filePath(), record.line(), m_folder.fileSystem());
 }
 
 } // namespace morvane

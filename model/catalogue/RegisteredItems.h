@@ -12,6 +12,8 @@ struct ItemRecord;
 // read after the seed catalogue at start-up and only ever appended to.
 class RegisteredItems {
 public:
+    static inline const QString kFileName = QStringLiteral("item.dat");
+
     explicit RegisteredItems(DataFolder folder);
 
     CatalogueFileReport loadInto(ItemCatalogue& catalogue) const;

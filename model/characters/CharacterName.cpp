@@ -48,9 +48,4 @@ QString validateCharacterName(const QString& name)
     return {};
 }
 
-bool isUsableCharacterName(const QString& name)
-{
-    return validateCharacterName(name).isEmpty();
-}
-
 } // namespace morvane

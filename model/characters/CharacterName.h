@@ -11,6 +11,4 @@ namespace morvane {
 // Empty when the name can be added, else the message telling the user why not.
 QString validateCharacterName(const QString& name);
 
-bool isUsableCharacterName(const QString& name);
-
 } // namespace morvane

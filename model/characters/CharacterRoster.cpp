@@ -9,19 +9,19 @@ CharacterRoster::CharacterRoster(DataFolder folder)
 
 QString CharacterRoster::filePath() const
 {
-    return m_folder.filePath(QString::fromLatin1(DataFolder::kRoster));
+    return m_folder.filePath(kFileName);
 }
 
-FileResult CharacterRoster::load()
+FileResult CharacterRoster::load(const Recovery& recovery)
 {
-    FileLines file = readTextFile(filePath());
+    FileLines file = readTextFile(m_folder.filePath(recovery.fileToRead(kFileName)));
     m_names = std::move(file.lines);
     return file.result;
 }
 
 FileResult CharacterRoster::append(const QString& name)
 {
-    FileResult result = appendTextLine(filePath(), name);
+    FileResult result = appendTextLine(filePath(), name, m_folder.fileSystem());
     if (result.ok())
         m_names.append(name);
     return result;
@@ -32,7 +32,7 @@ FileResult CharacterRoster::removeAt(int position)
     QStringList remaining = m_names;
     if (position >= 0 && position < remaining.size())
         remaining.removeAt(position);
-    FileResult result = writeTextFile(filePath(), remaining);
+    FileResult result = writeTextFile(filePath(), remaining, m_folder.fileSystem());
     if (result.ok())
         m_names = remaining;
     return result;

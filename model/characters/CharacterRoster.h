@@ -2,6 +2,7 @@
 
 #include "model/files/DataFolder.h"
 #include "model/files/FileResult.h"
+#include "model/files/Recovery.h"
 #include "model/text/TextFile.h"
 
 #include <QStringList>
@@ -13,10 +14,12 @@ namespace morvane {
 // it was, so what is listed always matches the file.
 class CharacterRoster {
 public:
+    static inline const QString kFileName = QStringLiteral("cname.dat");
+
     explicit CharacterRoster(DataFolder folder);
 
-    // A missing file is an empty roster.
-    FileResult load();
+    // A missing file is an empty roster. Read as recovery left the folder.
+    FileResult load(const Recovery& recovery);
     FileResult append(const QString& name);
     FileResult removeAt(int position);
 

@@ -5,8 +5,9 @@
 
 namespace morvane {
 
-DataFolder::DataFolder(QString path)
+DataFolder::DataFolder(QString path, FileSystem& fileSystem)
     : m_path(std::move(path))
+    , m_fileSystem(&fileSystem)
 {
     if (!m_path.endsWith(u'/'))
         m_path += u'/';

@@ -37,7 +37,7 @@ QString thisMachineInLocks()
 } // namespace
 
 DataFolderLock::DataFolderLock(const DataFolder& folder)
-    : m_file(folder.filePath(QString::fromLatin1(DataFolder::kLock)))
+    : m_file(folder.filePath(kFileName))
 {
     // Held for a whole run, so no age makes a lock that names its process
     // stale; only that process having gone does.

@@ -13,6 +13,8 @@ namespace morvane {
 // run that crashed, or cut off while it wrote its lock, is taken over.
 class DataFolderLock {
 public:
+    static inline const QString kFileName = QStringLiteral("morvane.lock");
+
     explicit DataFolderLock(const DataFolder& folder);
     ~DataFolderLock();
     DataFolderLock(const DataFolderLock&) = delete;

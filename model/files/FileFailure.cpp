@@ -20,6 +20,16 @@ QString unencodableTextReason()
     return QStringLiteral("Shift-JISで表せない文字が含まれています");
 }
 
+QString fileInUseReason()
+{
+    return QStringLiteral("ほかのプログラム（ウイルス対策ソフトやクラウド同期など）がファイルを使用中です");
+}
+
+QString unfinishedSaveReason(const QString& reason)
+{
+    return QStringLiteral("前回の保存を最後まで済ませられないため、書き込めません（%1）").arg(reason);
+}
+
 bool fitsFileSystemName(const QString& fileName)
 {
     return fileName.size() <= kLongestFileName && fileName.toUtf8().size() <= kLongestFileName;

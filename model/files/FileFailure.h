@@ -13,6 +13,11 @@ QString readFailureReason(const QString& path, const QString& systemText);
 
 QString folderInTheWayReason();
 QString unencodableTextReason();
+// Another program has the file open and does not let it be replaced.
+QString fileInUseReason();
+// A write refused because an earlier save could not be finished: `reason`
+// is why that save's file could not be put in place.
+QString unfinishedSaveReason(const QString& reason);
 
 // The longest file name the file systems players use can hold: 255 bytes of
 // UTF-8 (Linux) and 255 UTF-16 units (Windows).

@@ -18,8 +18,9 @@ struct StartUpFiles {
     {
     }
 
-    // A save interrupted in the last run, finished or undone before reading.
-    FileTransaction::Recovery recovery = FileTransaction::Recovery::Nothing;
+    // A save cut short, finished or undone before reading; the first
+    // character's files are read as it left them.
+    Recovery recovery;
     ItemCatalogue catalogue; // the seed catalogue, then item.dat
     CatalogueFileReport seedCatalogue;
     CatalogueFileReport registeredItems;

@@ -95,7 +95,7 @@ FileContents readSaved(const DataFolder& folder, const QString& fileName, const 
 void addSavedCharacter(HoldingsReader& reader, const DataFolder& folder, int character, const QString& name,
                        const QHash<QString, QString>& savedElsewhere)
 {
-    if (!isUsableCharacterName(name))
+    if (!validateCharacterName(name).isEmpty())
         return; // such a character never has files
     QStringList failures;
     std::vector<std::pair<StorageKind, std::array<FileContents, 2>>> storages;
@@ -192,7 +192,7 @@ Holdings searchHoldings(const HoldingsScope& scope, const QString& text, Wildcar
     const WildcardPattern pattern(QStringLiteral("*") + text + QStringLiteral("*"), matching);
 
     QHash<QString, QString> savedElsewhere;
-    for (const FileTransaction::Rename& rename : FileTransaction::pendingRenames(scope.folder.path()))
+    for (const FileTransaction::PendingReplacement& rename : FileTransaction::pendingReplacements(scope.folder))
         savedElsewhere.insert(QFileInfo(rename.to).fileName(), rename.from);
 
     HoldingsReader reader(pattern);

@@ -8,10 +8,11 @@ namespace morvane {
 namespace {
 
 // Reading stops at the capacity, so a huge file costs no more than a full one.
-EncodedLines readCapped(const DataFolder& folder, const QString& fileName, StorageLoadReport& report)
+EncodedLines readCapped(const DataFolder& folder, const QString& fileName, const Recovery& recovery,
+                        StorageLoadReport& report)
 {
     bool more = false;
-    FileContents file = readLeadingLines(folder.filePath(fileName), Storage::kCapacity, &more);
+    FileContents file = readLeadingLines(folder.filePath(recovery.fileToRead(fileName)), Storage::kCapacity, &more);
     if (!file.result.ok())
         report.unreadableFiles.append(file.result);
     if (more)
@@ -29,19 +30,21 @@ QStringList storageFileNames(const QString& character)
     return names;
 }
 
-StorageFileContents readStorageFiles(const DataFolder& folder, const QString& character)
+StorageFileContents readStorageFiles(const DataFolder& folder, const QString& character,
+                                     const std::optional<Recovery>& recovered)
 {
     StorageFileContents contents;
     contents.character = character;
-    if (!isUsableCharacterName(character)) {
-        contents.report.unusableName = true;
+    contents.report.unusableName = validateCharacterName(character);
+    if (!contents.report.unusableName.isEmpty())
         return contents;
-    }
-    contents.report.recovery = FileTransaction::recover(folder.path());
+    if (!recovered)
+        contents.report.recovery = FileTransaction::recover(folder);
+    const Recovery& recovery = recovered ? *recovered : *contents.report.recovery;
     for (const StorageKindFiles& kind : kStorageKinds) {
         StorageFileContents::Files& files = contents.storages[indexOf(kind.kind)];
-        files.lines = readCapped(folder, kind.listFile(character), contents.report);
-        files.details = readCapped(folder, kind.detailFile(character), contents.report);
+        files.lines = readCapped(folder, kind.listFile(character), recovery, contents.report);
+        files.details = readCapped(folder, kind.detailFile(character), recovery, contents.report);
     }
     return contents;
 }
@@ -55,10 +58,11 @@ StorageLoadReport putInStorages(StorageFileContents contents, const StorageSet& 
 
 FileResult saveStorages(const DataFolder& folder, const QString& character, const ConstStorageSet& storages)
 {
-    if (!isUsableCharacterName(character))
-        return FileResult::failure(folder.filePath(character), validateCharacterName(character));
+    const QString unusableName = validateCharacterName(character);
+    if (!unusableName.isEmpty())
+        return FileResult::failure(folder.filePath(character), unusableName);
 
-    FileTransaction transaction(folder.path());
+    FileTransaction transaction(folder);
     for (const StorageKindFiles& kind : kStorageKinds) {
         const Storage& storage = *storages[indexOf(kind.kind)];
         transaction.replace(kind.listFile(character), storage.listFileBytes());

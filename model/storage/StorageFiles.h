@@ -9,18 +9,21 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 namespace morvane {
 
 struct StorageLoadReport {
-    bool unusableName = false;
-    // A save interrupted last time was finished or undone before reading.
-    FileTransaction::Recovery recovery = FileTransaction::Recovery::Nothing;
+    // Why the character's name cannot form file names; empty when it can.
+    QString unusableName;
+    // What recovery did before reading, when this reading ran it.
+    std::optional<Recovery> recovery;
     QStringList truncatedFiles; // held more lines than a storage can take
     QList<FileResult> unreadableFiles;
 };
 
 // A character whose name cannot be a file name has no files: it is never
-// read from or written to (isUsableCharacterName).
+// read from or written to (validateCharacterName).
 
 // What a character's files hold, read but not yet in the storages.
 struct StorageFileContents {
@@ -37,7 +40,9 @@ struct StorageFileContents {
 QStringList storageFileNames(const QString& character);
 
 // Missing files are the normal state of a new character: they read as empty.
-StorageFileContents readStorageFiles(const DataFolder& folder, const QString& character);
+// The folder is recovered first, unless start-up has `recovered` it already.
+StorageFileContents readStorageFiles(const DataFolder& folder, const QString& character,
+                                     const std::optional<Recovery>& recovered = std::nullopt);
 // Replaces the storages with what was read; detail slots no file fills are emptied.
 StorageLoadReport putInStorages(StorageFileContents contents, const StorageSet& storages);
 

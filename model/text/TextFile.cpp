@@ -4,7 +4,6 @@
 #include "model/text/EncodedLines.h"
 #include "model/files/FileFailure.h"
 #include "model/files/FileTransaction.h"
-#include "model/files/WriteFaults.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -116,24 +115,29 @@ FileLines readTextFile(const QString& path)
     return {file.result, decodeLines(file.bytes)};
 }
 
-FileResult writeTextFile(const QString& path, const QStringList& lines)
+FileResult writeTextFile(const QString& path, const QStringList& lines, FileSystem& fileSystem)
 {
     QByteArray bytes;
     if (!encodeLines(lines, &bytes))
         return FileResult::failure(path, unencodableTextReason());
     const QFileInfo info(path);
-    FileTransaction transaction(info.absolutePath());
+    FileTransaction transaction(DataFolder(info.absolutePath(), fileSystem));
     transaction.replace(info.fileName(), bytes);
     return transaction.commit();
 }
 
-FileResult appendTextLine(const QString& path, const QString& line)
+FileResult appendTextLine(const QString& path, const QString& line, FileSystem& fileSystem)
 {
     QByteArray bytes;
     if (!encodeLines({line}, &bytes))
         return FileResult::failure(path, unencodableTextReason());
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         return FileResult::failure(path, folderInTheWayReason());
+    const FileResult earlierSave =
+        FileTransaction::finishSaveReplacing(DataFolder(info.absolutePath(), fileSystem), info.fileName());
+    if (!earlierSave.ok())
+        return earlierSave;
 
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
@@ -146,7 +150,7 @@ FileResult appendTextLine(const QString& path, const QString& line)
         if (file.getChar(&last) && !isLineEnd(last))
             bytes.prepend("\r\n", 2);
     }
-    const bool written = faults::writeAll(file, bytes) && file.flush();
+    const bool written = fileSystem.write(file, bytes) && file.flush();
     if (!written) {
         const QString reason = writeFailureReason(path, bytes.size(), file.errorString());
         file.resize(sizeBefore);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/files/FileResult.h"
+#include "model/files/FileSystem.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,10 +34,11 @@ FileContents readLeadingLines(const QString& path, int maxLines, bool* more);
 FileLines readTextFile(const QString& path);
 // Replaces the whole file, or leaves it as it was, whenever the program may
 // be stopped.
-FileResult writeTextFile(const QString& path, const QStringList& lines);
+FileResult writeTextFile(const QString& path, const QStringList& lines,
+                         FileSystem& fileSystem = FileSystem::platform());
 // Adds one line at the end in a single write, creating the file when missing
 // and first ending a last line that has no line end. A failed write is cut
 // back, so the file never ends in half a line.
-FileResult appendTextLine(const QString& path, const QString& line);
+FileResult appendTextLine(const QString& path, const QString& line, FileSystem& fileSystem = FileSystem::platform());
 
 } // namespace morvane

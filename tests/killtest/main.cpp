@@ -60,7 +60,7 @@ int check(const DataFolder& folder)
         if (storage->detailFileBytes().count('\n') != storage->listFileBytes().count('\n'))
             return 1;
     }
-    out << mogSafe.lineCount() << ' ' << int(report.recovery) << '\n';
+    out << mogSafe.lineCount() << ' ' << int(report.recovery->outcome) << '\n';
     return 0;
 }
 

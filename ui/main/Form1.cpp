@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <future>
+#include <utility>
 
 using namespace morvane;
 
@@ -150,8 +151,7 @@ void Form1::startUp(StartUpFiles files)
         m_startUpProblems << QStringLiteral("データフォルダーが見つかりません。保存や登録はできません。\n%1")
                                  .arg(QDir::toNativeSeparators(m_folder.path()));
 
-    if (files.recovery != FileTransaction::Recovery::Nothing)
-        m_startUpProblems << messages::interruptedSave(files.recovery);
+    tellRecovery(files.recovery, m_startUpProblems);
     m_catalogue = std::move(files.catalogue);
     for (const QString& problem : {catalogueProblems(files.seedCatalogue, m_folder.exists()),
                                    catalogueProblems(files.registeredItems, false)})
@@ -162,7 +162,7 @@ void Form1::startUp(StartUpFiles files)
     m_roster = std::move(files.roster);
     if (!files.rosterFile.ok())
         m_startUpProblems << QStringLiteral("%1 を読み込めませんでした（%2）。")
-                                 .arg(QString::fromLatin1(DataFolder::kRoster), files.rosterFile.reason());
+                                 .arg(CharacterRoster::kFileName, files.rosterFile.reason());
     m_storagesReadAtStartUp = std::move(files.firstCharacterStorages);
     m_combo2->addItems(m_roster.names());
     if (m_combo2->count() > 0)
@@ -202,6 +202,16 @@ void Form1::reportStartUpProblems()
     if (!m_startUpProblems.isEmpty())
         showMessage(this, m_startUpProblems.join(QStringLiteral("\n\n")));
     m_startUpProblems.clear();
+}
+
+void Form1::tellRecovery(const Recovery& recovery, QStringList& problems)
+{
+    const QString message = messages::interruptedSave(recovery);
+    const bool unfinished = recovery.outcome == Recovery::Outcome::Unfinished;
+    if (std::exchange(m_unfinishedSaveTold, unfinished ? message : QString()) == message && unfinished)
+        return;
+    if (!message.isEmpty())
+        problems << message;
 }
 
 void Form1::report(const QString& message)

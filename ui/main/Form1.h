@@ -68,6 +68,7 @@ private:
     void refuseDataFolder();
     void reportStartUpProblems();
     void report(const QString& message);
+    void tellRecovery(const Recovery& recovery, QStringList& problems);
 
     Storage& storage(StorageKind kind) { return m_storages[indexOf(kind)]; }
     StorageSet storages();
@@ -124,6 +125,8 @@ private:
     bool m_startingUp = false;
     bool m_startUpReported = false;
     QStringList m_startUpProblems;
+    // A save that recovery cannot finish is tried at every read, told once.
+    QString m_unfinishedSaveTold;
 
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;

@@ -78,8 +78,10 @@ void Form1::chooseCharacter(const QString& character)
             area->selectLine(0);
 
     QStringList problems;
-    if (loaded.recovery != FileTransaction::Recovery::Nothing)
-        problems << messages::interruptedSave(loaded.recovery);
+    if (!loaded.unusableName.isEmpty())
+        problems << messages::unusableName(character, loaded.unusableName);
+    if (loaded.recovery)
+        tellRecovery(*loaded.recovery, problems);
     for (const FileResult& file : loaded.unreadableFiles)
         problems << QStringLiteral("読み込めませんでした: %1").arg(file.message());
     for (const QString& file : loaded.truncatedFiles)
