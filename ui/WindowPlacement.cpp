@@ -21,4 +21,14 @@ void showOver(QWidget* window, QWidget* owner)
     window->show();
 }
 
+void hideToOwner(QWidget* dialog)
+{
+    dialog->hide();
+    if (QWidget* owner = dialog->parentWidget()) {
+        owner = owner->window();
+        owner->raise();
+        owner->activateWindow();
+    }
+}
+
 } // namespace morvane

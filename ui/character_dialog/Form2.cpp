@@ -4,6 +4,7 @@
 #include "ui/Message.h"
 #include "ui/Twips.h"
 #include "ui/character_dialog/CharacterRegistrar.h"
+#include "ui/WindowPlacement.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -73,22 +74,12 @@ void Form2::onCommand1Clicked()
         return;
     }
     if (m_registrar.addCharacter(name))
-        hideToMainWindow();
+        hideToOwner(this);
 }
 
 void Form2::onCommand2Clicked()
 {
-    hideToMainWindow();
-}
-
-void Form2::hideToMainWindow()
-{
-    hide();
-    if (QWidget* mainWindow = parentWidget()) {
-        mainWindow = mainWindow->window();
-        mainWindow->raise();
-        mainWindow->activateWindow();
-    }
+    hideToOwner(this);
 }
 
 } // namespace morvane

@@ -22,7 +22,6 @@ public:
 private:
     void onCommand1Clicked();
     void onCommand2Clicked();
-    void hideToMainWindow();
 
     CharacterRegistrar& m_registrar;
     QLabel* m_label1;

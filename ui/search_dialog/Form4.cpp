@@ -7,6 +7,7 @@
 #include "ui/search_dialog/HoldingsSource.h"
 #include "ui/search_dialog/HoldingsTableModel.h"
 #include "ui/search_dialog/TotalsTableModel.h"
+#include "ui/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -237,12 +238,7 @@ void Form4::onCommand2Clicked()
 
 void Form4::onCommand3Clicked()
 {
-    hide();
-    if (QWidget* mainWindow = parentWidget()) {
-        mainWindow = mainWindow->window();
-        mainWindow->raise();
-        mainWindow->activateWindow();
-    }
+    hideToOwner(this);
 }
 
 } // namespace morvane
