@@ -3,8 +3,17 @@
 #include "model/text/CodePage932.h"
 #include "model/text/EncodedLines.h"
 
-
 namespace morvane {
+
+QStringList holdingsColumnNames()
+{
+    return {QStringLiteral("キャラクター"), QStringLiteral("場所"), QStringLiteral("アイテム"), QStringLiteral("個数")};
+}
+
+QStringList totalsColumnNames()
+{
+    return {QStringLiteral("アイテム"), QStringLiteral("合計"), QStringLiteral("キャラクター数"), QStringLiteral("キャラクター")};
+}
 
 const QString& Holdings::character(int row) const
 {

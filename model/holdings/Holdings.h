@@ -15,6 +15,11 @@ namespace morvane {
 enum class HoldingsColumn { Character, Place, Item, Count };
 enum class TotalsColumn { Item, Count, CharacterCount, Characters };
 
+// The columns' headings in each enum's order; the window's tables and the CSV
+// head them alike.
+QStringList holdingsColumnNames();
+QStringList totalsColumnNames();
+
 // What a search of every character's storages found: a row for each stored
 // line whose item name matched, in roster order, the storages in the kinds'
 // order and their lines in order; and a row for each character some of whose

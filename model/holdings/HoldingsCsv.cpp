@@ -26,8 +26,7 @@ void appendLine(QByteArray& csv, const QStringList& fields)
 QByteArray holdingsCsv(const Holdings& holdings, const std::vector<int>& rows)
 {
     QByteArray csv("\xEF\xBB\xBF");
-    appendLine(csv, {QStringLiteral("キャラクター"), QStringLiteral("場所"), QStringLiteral("アイテム"),
-                     QStringLiteral("個数"), QStringLiteral("詳細")});
+    appendLine(csv, holdingsColumnNames() << QStringLiteral("詳細"));
     for (const int row : rows)
         appendLine(csv, {holdings.character(row), holdings.place(row).toString(), holdings.item(row),
                          holdings.countText(row),

@@ -12,13 +12,12 @@ class HoldingsTableModel : public SortedHoldingsModel {
 public:
     explicit HoldingsTableModel(QObject* parent = nullptr);
 
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
 private:
     // A column of -1 is the order found.
     std::vector<int> orderOf(int column, Qt::SortOrder order) const override;
+    QString text(int row, int column) const override;
+    QString toolTip(int row, int column) const override;
+    bool isNumber(int column) const override;
 };
 
 } // namespace morvane

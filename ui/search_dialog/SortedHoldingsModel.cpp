@@ -1,9 +1,12 @@
 #include "ui/search_dialog/SortedHoldingsModel.h"
 
+#include "ui/ToolTipText.h"
+
 namespace morvane {
 
-SortedHoldingsModel::SortedHoldingsModel(int sortColumn, QObject* parent)
+SortedHoldingsModel::SortedHoldingsModel(QStringList columnNames, int sortColumn, QObject* parent)
     : QAbstractTableModel(parent)
+    , m_columnNames(std::move(columnNames))
     , m_sortColumn(sortColumn)
 {
 }
@@ -19,6 +22,37 @@ void SortedHoldingsModel::setHoldings(std::shared_ptr<const Holdings> holdings)
 int SortedHoldingsModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_order.size());
+}
+
+int SortedHoldingsModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_columnNames.size());
+}
+
+QVariant SortedHoldingsModel::data(const QModelIndex& index, int role) const
+{
+    const int row = rowAt(index);
+    if (row < 0)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return text(row, index.column());
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue((isNumber(index.column()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    case Qt::ToolTipRole: {
+        const QString tip = toolTip(row, index.column());
+        return tip.isEmpty() ? QVariant() : QVariant(toolTipText(tip));
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant SortedHoldingsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return m_columnNames.value(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
 }
 
 int SortedHoldingsModel::rowAt(const QModelIndex& index) const

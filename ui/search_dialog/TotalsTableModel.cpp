@@ -1,11 +1,9 @@
 #include "ui/search_dialog/TotalsTableModel.h"
 
-#include "ui/ToolTipText.h"
-
 namespace morvane {
 
 TotalsTableModel::TotalsTableModel(QObject* parent)
-    : SortedHoldingsModel(int(TotalsColumn::Item), parent)
+    : SortedHoldingsModel(totalsColumnNames(), int(TotalsColumn::Item), parent)
 {
 }
 
@@ -15,60 +13,34 @@ std::vector<int> TotalsTableModel::orderOf(int column, Qt::SortOrder order) cons
     return m_holdings->totalsOrder(TotalsColumn(qMax(column, 0)), order);
 }
 
-int TotalsTableModel::columnCount(const QModelIndex& parent) const
+QString TotalsTableModel::text(int row, int column) const
 {
-    return parent.isValid() ? 0 : 4;
-}
-
-QVariant TotalsTableModel::data(const QModelIndex& index, int role) const
-{
-    const int row = rowAt(index);
-    if (row < 0)
-        return {};
     const Holdings::ItemTotal& total = m_holdings->totals()[std::size_t(row)];
-    const auto column = TotalsColumn(index.column());
-    const bool number = column == TotalsColumn::Count || column == TotalsColumn::CharacterCount;
-    switch (role) {
-    case Qt::DisplayRole:
-        switch (column) {
-        case TotalsColumn::Item:
-            return total.item;
-        case TotalsColumn::Count:
-            return QString::number(total.count);
-        case TotalsColumn::CharacterCount:
-            return QString::number(total.characterCount);
-        case TotalsColumn::Characters:
-            return total.characterNames;
-        }
-        return {};
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    case Qt::ToolTipRole:
-        if (column == TotalsColumn::Count && total.uncountedLines > 0)
-            return QStringLiteral("個数が数でない %1 行は合計に入っていません").arg(total.uncountedLines);
-        if (!number)
-            return toolTipText(column == TotalsColumn::Item ? total.item : total.characterNames);
-        return {};
-    default:
-        return {};
-    }
-}
-
-QVariant TotalsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return SortedHoldingsModel::headerData(section, orientation, role);
-    switch (TotalsColumn(section)) {
+    switch (TotalsColumn(column)) {
     case TotalsColumn::Item:
-        return QStringLiteral("アイテム");
+        return total.item;
     case TotalsColumn::Count:
-        return QStringLiteral("合計");
+        return QString::number(total.count);
     case TotalsColumn::CharacterCount:
-        return QStringLiteral("キャラクター数");
+        return QString::number(total.characterCount);
     case TotalsColumn::Characters:
-        return QStringLiteral("キャラクター");
+        return total.characterNames;
     }
     return {};
+}
+
+QString TotalsTableModel::toolTip(int row, int column) const
+{
+    const Holdings::ItemTotal& total = m_holdings->totals()[std::size_t(row)];
+    if (TotalsColumn(column) == TotalsColumn::Count && total.uncountedLines > 0)
+        return QStringLiteral("個数が数でない %1 行は合計に入っていません").arg(total.uncountedLines);
+    // A name may be wider than its column.
+    return isNumber(column) ? QString() : text(row, column);
+}
+
+bool TotalsTableModel::isNumber(int column) const
+{
+    return TotalsColumn(column) == TotalsColumn::Count || TotalsColumn(column) == TotalsColumn::CharacterCount;
 }
 
 } // namespace morvane
