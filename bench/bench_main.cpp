@@ -359,66 +359,69 @@ void BM_SearchEverythingAgainstReadAll(benchmark::State& state)
 
 // ---- Sort -----------------------------------------------------------------
 
-// Many equal lines; details either follow the line or differ among equals.
-void sortInput(bool detailsDiffer, QStringList* lines, QStringList* details)
-{
-    for (int i = 0; i < bench::kFull; ++i) {
-        const int item = (i * 7919) % 400;
-        *lines << bench::itemName(item) + QStringLiteral("\t12");
-        *details << (detailsDiffer ? bench::detail(i) : bench::detail(item));
-    }
-}
-
-// Loading the unsorted lines and sorting them, against loading them, reading
-// them out and ordering them with std::stable_sort.
-void BM_SortEqualDetailsAgainstStableSort(benchmark::State& state)
-{
+struct SortInput {
     QStringList lines;
     QStringList details;
-    sortInput(false, &lines, &details);
-    const morvane::EncodedLines unsortedLines = encodeTexts(lines).value();
-    const morvane::EncodedLines unsortedDetails = encodeTexts(details).value();
+    morvane::EncodedLines encodedLines;
+    morvane::EncodedLines encodedDetails;
+};
+
+// Many equal lines; details either follow the line or differ among equals.
+SortInput sortInput(bool detailsDiffer)
+{
+    SortInput input;
+    for (int i = 0; i < bench::kFull; ++i) {
+        const int item = (i * 7919) % 400;
+        input.lines << bench::itemName(item) + QStringLiteral("\t12");
+        input.details << (detailsDiffer ? bench::detail(i) : bench::detail(item));
+    }
+    input.encodedLines = encodeTexts(input.lines).value();
+    input.encodedDetails = encodeTexts(input.details).value();
+    return input;
+}
+
+// Loading the unsorted lines and sorting them, against a baseline given the
+// same input and a storage to load it into.
+template <typename Baseline>
+void sortAgainst(benchmark::State& state, bool detailsDiffer, Baseline baseline)
+{
+    const SortInput input = sortInput(detailsDiffer);
     morvane::Storage storage;
     takeTurns(
         state,
         [&] {
-            storage.load(unsortedLines, unsortedDetails);
+            storage.load(input.encodedLines, input.encodedDetails);
             morvane::sortStorage(storage);
         },
-        [&] {
-            storage.load(unsortedLines, unsortedDetails);
-            QStringList texts = storage.lines();
-            std::stable_sort(texts.begin(), texts.end());
-            benchmark::DoNotOptimize(texts.data());
-        });
+        [&] { baseline(input, storage); });
+}
+
+// Against loading the lines, reading them out and ordering them with
+// std::stable_sort.
+void BM_SortEqualDetailsAgainstStableSort(benchmark::State& state)
+{
+    sortAgainst(state, false, [](const SortInput& input, morvane::Storage& storage) {
+        storage.load(input.encodedLines, input.encodedDetails);
+        QStringList texts = storage.lines();
+        std::stable_sort(texts.begin(), texts.end());
+        benchmark::DoNotOptimize(texts.data());
+    });
 }
 
 void BM_SortDifferingDetailsAgainstExchangeSort(benchmark::State& state)
 {
-    QStringList input;
-    QStringList inputDetails;
-    sortInput(true, &input, &inputDetails);
-    const morvane::EncodedLines unsortedLines = encodeTexts(input).value();
-    const morvane::EncodedLines unsortedDetails = encodeTexts(inputDetails).value();
-    morvane::Storage storage;
-    takeTurns(
-        state,
-        [&] {
-            storage.load(unsortedLines, unsortedDetails);
-            morvane::sortStorage(storage);
-        },
-        [&] {
-            QStringList lines = input;
-            QStringList details = inputDetails;
-            const qsizetype n = lines.size();
-            for (qsizetype i = 0; i + 1 < n; ++i)
-                for (qsizetype j = i + 1; j < n; ++j)
-                    if (lines[i] > lines[j]) {
-                        lines.swapItemsAt(i, j);
-                        details.swapItemsAt(i, j);
-                    }
-            benchmark::DoNotOptimize(lines.data());
-        });
+    sortAgainst(state, true, [](const SortInput& input, morvane::Storage&) {
+        QStringList lines = input.lines;
+        QStringList details = input.details;
+        const qsizetype n = lines.size();
+        for (qsizetype i = 0; i + 1 < n; ++i)
+            for (qsizetype j = i + 1; j < n; ++j)
+                if (lines[i] > lines[j]) {
+                    lines.swapItemsAt(i, j);
+                    details.swapItemsAt(i, j);
+                }
+        benchmark::DoNotOptimize(lines.data());
+    });
 }
 
 BENCHMARK(BM_StartUpFullAgainstEmpty)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(4.0);

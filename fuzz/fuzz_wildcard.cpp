@@ -1,9 +1,8 @@
 // The catalogue search's matcher against a plainly written one: the same
 // answer for every pattern and name, and the same answer from the substring
 // shortcut for "*text*" as from the general path.
-//
-// Input: UTF-16 units (little endian), the pattern, a unit 0, then the name.
 #include "FuzzCheck.h"
+#include "PatternInput.h"
 #include "model/catalogue/WildcardPattern.h"
 
 #include <QString>
@@ -11,8 +10,6 @@
 #include <optional>
 
 namespace {
-
-constexpr qsizetype kMaxUnits = 64;
 
 // Code points as the matcher reads them: a surrogate pair is one character,
 // a lone surrogate stands for itself.
@@ -149,10 +146,7 @@ bool referenceMatches(const QString& pattern, const QString& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    QString input = QString::fromUtf16(reinterpret_cast<const char16_t*>(data), qsizetype(size / 2));
-    const qsizetype split = input.indexOf(QChar(0));
-    const QString pattern = input.left(qMin(split < 0 ? input.size() : split, kMaxUnits));
-    const QString text = split < 0 ? QString() : input.mid(split + 1, kMaxUnits);
+    const auto [pattern, text] = patternInput(data, size);
 
     const morvane::WildcardPattern compiled(pattern);
     require(compiled.isValid() == referenceParse(characters(pattern)).has_value());
