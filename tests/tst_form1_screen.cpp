@@ -34,22 +34,15 @@ using morvane::StorageLineDelegate;
 
 namespace {
 
+const QString kLongName = QStringLiteral("とても長い名前のアイテムとても長い名前のアイテムとても長い名前のアイテムとても長い"); // 40 letters
+const QStringList kStored{kLongName + u"\t99"_s, u"abc\t\t1"_s, u"no count at all"_s, u"炎のクリスタル\t12"_s};
+
+// Kuro with kStored in his safe and an empty bag.
 Session kuro()
 {
     // The first line's stack of 5 leaves every count button enabled, so Tab passes them all.
     Session s(threeItems(5), {u"Kuro"_s});
-    s.write(u"Kuromog.dat"_s, {u"炎のクリスタル\t12"_s, u"ダガー\t\t1"_s});
-    return s;
-}
-
-const QString kLongName = QStringLiteral("とても長い名前のアイテムとても長い名前のアイテムとても長い名前のアイテムとても長い"); // 40 letters
-const QStringList kStored{kLongName + u"\t99"_s, u"abc\t\t1"_s, u"no count at all"_s, u"炎のクリスタル\t12"_s};
-
-Session kuroWithStoredLines()
-{
-    Session s(threeItems(), {u"Kuro"_s});
     s.write(u"Kuromog.dat"_s, kStored);
-    s.write(u"Kurobag.dat"_s, kStored);
     return s;
 }
 
@@ -163,9 +156,9 @@ private slots:
         auto* safe = control<QAbstractItemView>(s.w(), u"List2"_s);
         clickRow(s.w(), u"List2"_s, 0);
         QTest::keyClick(safe, Qt::Key_Delete);
-        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"ダガー\t\t1"_s});
+        QCOMPARE(rows(s.w(), u"List2"_s), kStored.mid(1));
         QTest::keyClick(s.w(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(s.bytes(u"Kuromog.dat"_s), fileLines({u"ダガー\t\t1"_s}));
+        QCOMPARE(s.bytes(u"Kuromog.dat"_s), fileLines(kStored.mid(1)));
     }
 
     void menuBarFromTheKeyboard_data()
@@ -222,9 +215,7 @@ private slots:
         QTRY_VERIFY(!view->hasFocus());
         const QImage unfocused = view->viewport()->grab().toImage();
         const QModelIndex current = view->currentIndex();
-        const int rowHeight = view->visualRect(view->model()->index(0, 0)).height();
-        const QRect row = current.isValid() ? view->visualRect(current)
-                                            : QRect(0, 0, view->viewport()->width(), qMax(rowHeight, 10));
+        const QRect row = current.isValid() ? view->visualRect(current) : QRect(0, 0, view->viewport()->width(), 10);
         QVERIFY(list == u"List3"_s ? !current.isValid() : current.isValid());
         const int change = strongestChange(focused.copy(row), unfocused.copy(row));
         QVERIFY2(change >= 128, qPrintable(QString::number(change)));
@@ -270,7 +261,8 @@ private slots:
     void countsAreNeverHidden()
     {
         QFETCH(bool, minimumSize);
-        Session s = kuroWithStoredLines();
+        Session s = kuro();
+        s.write(u"Kurobag.dat"_s, kStored);
         s.start();
         if (minimumSize) {
             s.w()->resize(s.w()->minimumSizeHint());
@@ -314,7 +306,7 @@ private slots:
     {
         QFETCH(QString, style);
         const std::unique_ptr<QStyle> listStyle(QStyleFactory::create(style));
-        Session s = kuroWithStoredLines();
+        Session s = kuro();
         s.start();
         auto* list = control<QAbstractItemView>(s.w(), u"List2"_s);
         list->setStyle(listStyle.get());
@@ -336,7 +328,7 @@ private slots:
     // A cut line's tooltip shows it whole; a line shown whole has the list's.
     void cutLinesShowWholeInTooltips()
     {
-        Session s = kuroWithStoredLines();
+        Session s = kuro();
         s.start();
         auto* list = control<QAbstractItemView>(s.w(), u"List2"_s);
         auto tooltipAt = [list](int row) {
@@ -351,7 +343,7 @@ private slots:
 
     void detailsNeverMoveTheWindow()
     {
-        Session s = kuroWithStoredLines();
+        Session s = kuro();
         const QString comment = QString(200, u'長');
         s.write(u"Kuromoginfo.dat"_s, {u"[片手剣]全種<br>"_s + comment + u"<br><b>x</b><br>"_s + comment, u"short"_s});
         s.start();
@@ -388,7 +380,7 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QString, dialog);
         QFETCH(bool, offTheLeft);
-        Session s({record(1, u"炎のクリスタル"_s, u"炎の力"_s, 12)}, {});
+        Session s(threeItems(), {});
         s.start();
         QWidget* main = s.w();
         const QRect screen = main->screen()->availableGeometry();
