@@ -15,11 +15,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Kuro and Shiro over a small catalogue, not yet started.
+// Kuro and Shiro over the three-line catalogue and three more lines, not
+// yet started.
 Session kuroAndShiro()
 {
-    return Session({record(1, u"炎のクリスタル"_s, u"炎の力"_s, 12), record(2, u"ダガー"_s, u"[短剣]全種<br>D3 隔195<BR>Lv1～ 戦"_s, 1),
-                    record(3, u"abcd"_s, u""_s, 5), record(4, u"abcde"_s, u""_s, 5), record(5, u"木綿糸"_s, u""_s, 99)},
+    return Session(threeItems() + QStringList{record(4, u"abcd"_s, u""_s, 5), record(5, u"abcde"_s, u""_s, 5), record(6, u"木綿糸"_s, u""_s, 99)},
                    {u"Kuro"_s, u"Shiro"_s});
 }
 
@@ -94,7 +94,7 @@ private slots:
         clickRow(s.w(), u"List2"_s, 1);
         // A catalogue line (below 7) or a count button, and the count then chosen.
         const std::pair<int, const char*> steps[] = {
-            {12, "2"}, {12, "1"}, {10, "1"}, {11, "11"}, {12, "1"}, {7, "12"}, {4, "99"}, {12, "89"}, {8, "99"},
+            {12, "2"}, {12, "1"}, {10, "1"}, {11, "11"}, {12, "1"}, {7, "12"}, {5, "99"}, {12, "89"}, {8, "99"},
             {9, "99"}, {10, "98"}, {11, "99"}, {12, "89"}, {11, "99"}, {0, "12"}, {11, "22"}, {9, "23"}};
         for (const auto& [n, count] : steps) {
             n < 7 ? clickRow(s.w(), u"List1"_s, n) : button(s.w(), n)->click();
@@ -106,8 +106,8 @@ private slots:
         control<QComboBox>(s.w(), u"Combo1"_s)->setCurrentIndex(36);
         button(s.w(), 1)->click();
         QCOMPARE(selector(s.w()), QStringLiteral("1 000000"));
-        s.put(2, 1); // four characters
-        s.put(3, 1); // five characters
+        s.put(3, 1); // four characters
+        s.put(4, 1); // five characters
         control<QLabel>(s.w(), u"Label2"_s)->setText(u"stale"_s);
         s.put(0, 2);
         QCOMPARE(rows(s.w(), u"List2"_s), (QStringList{u"x"_s, u"y"_s, u"炎のクリスタル\t23"_s, u"ダガー\t\t1"_s, u"abcd\t\t1"_s, u"abcde\t1"_s}));
