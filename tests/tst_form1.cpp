@@ -129,7 +129,6 @@ private slots:
         QTest::newRow("search empty text") << 14 << "" << kAllNames << kStack12;
         QTest::newRow("search start-up text") << 14 << "アイテム名を入力" << QStringList{} << kStack99;
         QTest::newRow("search is case-sensitive") << 14 << "apple" << QStringList{} << kStack99;
-        QTest::newRow("search unclosed bracket") << 14 << "[クリ" << QStringList{} << kStack99;
         QTest::newRow("darkness: cluster first, duplicate twice")
             << 15 << u""_s << QStringList{u"闇の塊"_s, u"闇のクリスタル"_s, u"闇の塊"_s} << kStack12;
         QTest::newRow("lightning: nothing, silently") << 22 << "" << QStringList{} << kStack99;
