@@ -228,7 +228,8 @@ private slots:
     {
         Session s = kuro();
         s.start();
-        QStringList worked{u"List1"_s, u"List2"_s, u"List3"_s, u"Combo1"_s, u"Combo2"_s, u"Text1"_s, u"Image1"_s, u"Label2"_s, u"Label3"_s};
+        QStringList worked{u"List1"_s, u"List2"_s, u"List3"_s, u"Combo1"_s, u"Combo2"_s,
+                           u"Text1"_s, u"Image1"_s, u"Label2"_s, u"Label3"_s};
         for (int n = 1; n <= 25; ++n)
             worked << u"Command%1"_s.arg(n);
         QStringList named = worked;

@@ -19,8 +19,8 @@ namespace {
 // yet started.
 Session kuroAndShiro()
 {
-    return Session(threeItems() + QStringList{record(4, u"abcd"_s, u""_s, 5), record(5, u"abcde"_s, u""_s, 5), record(6, u"木綿糸"_s, u""_s, 99)},
-                   {u"Kuro"_s, u"Shiro"_s});
+    const QStringList more{record(4, u"abcd"_s, u""_s, 5), record(5, u"abcde"_s, u""_s, 5), record(6, u"木綿糸"_s, u""_s, 99)};
+    return Session(threeItems() + more, {u"Kuro"_s, u"Shiro"_s});
 }
 
 QString caption(int count)
