@@ -25,6 +25,15 @@ inline QString record(int number, const QString& name, const QString& detail, in
     return QStringLiteral("%1\t%2\t%3\t0\t0\t%4").arg(number).arg(name, detail).arg(stack);
 }
 
+// The catalogue most window tests share: 炎のクリスタル (a stack of
+// firstStack), ダガー (1, with a detail of several parts), 闇のクリスタル (12).
+inline QStringList threeItems(int firstStack = 12)
+{
+    return {record(1, QStringLiteral("炎のクリスタル"), QStringLiteral("炎の力"), firstStack),
+            record(2, QStringLiteral("ダガー"), QStringLiteral("[短剣]全種<br>D3 隔195<BR>Lv1～ 戦"), 1),
+            record(3, QStringLiteral("闇のクリスタル"), QStringLiteral("d"), 12)};
+}
+
 template <typename T = QWidget>
 T* control(QWidget* w, const QString& name)
 {

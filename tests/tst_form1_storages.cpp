@@ -1,6 +1,9 @@
+// The main window's storages, characters and items: putting, taking out,
+// moving, the detail panel, choosing and saving; and the menu's commands.
 #include "DataFixture.h"
 #include "MessageCatcher.h"
 
+#include <QAction>
 #include <QDir>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -12,12 +15,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Kuro and Shiro over a small catalogue, not yet started.
+// Kuro and Shiro over the three-line catalogue and three more lines, not
+// yet started.
 Session kuroAndShiro()
 {
-    return Session({record(1, u"炎のクリスタル"_s, u"炎の力"_s, 12), record(2, u"ダガー"_s, u"[短剣]全種<br>D3 隔195<BR>Lv1～ 戦"_s, 1),
-                    record(3, u"abcd"_s, u""_s, 5), record(4, u"abcde"_s, u""_s, 5), record(5, u"木綿糸"_s, u""_s, 99)},
-                   {u"Kuro"_s, u"Shiro"_s});
+    const QStringList more{record(4, u"abcd"_s, u""_s, 5), record(5, u"abcde"_s, u""_s, 5), record(6, u"木綿糸"_s, u""_s, 99)};
+    return Session(threeItems() + more, {u"Kuro"_s, u"Shiro"_s});
 }
 
 QString caption(int count)
@@ -48,6 +51,34 @@ Side side(const QString& storages, int which)
 
 const QString kLists[] = {QStringLiteral("List2"), QStringLiteral("List3")};
 
+// A session over the three-line catalogue, started.
+struct MenuSession : Session {
+    explicit MenuSession(const QStringList& roster)
+        : Session(threeItems(), roster)
+    {
+        start();
+    }
+
+    void trigger(const QString& action) const { control<QAction>(w(), action)->trigger(); }
+    QWidget* dialog(const QString& name) const { return w()->findChild<QWidget*>(name); }
+    QStringList roster() const { return texts(characters()->model()); }
+
+    void addCharacter(const QString& name) const
+    {
+        trigger(u"addc"_s);
+        control<QLineEdit>(dialog(u"Form2"_s), u"Text1"_s)->setText(name);
+        control<QPushButton>(dialog(u"Form2"_s), u"Command1"_s)->click();
+    }
+
+    void registerItem(const QString& name) const
+    {
+        trigger(u"itemadd"_s);
+        control<QLineEdit>(dialog(u"Form3"_s), u"Text1"_s)->setText(name);
+        control<QAbstractButton>(dialog(u"Form3"_s), u"Option2(2)"_s)->click(); // stack size 99
+        control<QPushButton>(dialog(u"Form3"_s), u"Command6"_s)->click();
+    }
+};
+
 } // namespace
 
 class Form1StoragesTest : public QObject {
@@ -63,7 +94,7 @@ private slots:
         clickRow(s.w(), u"List2"_s, 1);
         // A catalogue line (below 7) or a count button, and the count then chosen.
         const std::pair<int, const char*> steps[] = {
-            {12, "2"}, {12, "1"}, {10, "1"}, {11, "11"}, {12, "1"}, {7, "12"}, {4, "99"}, {12, "89"}, {8, "99"},
+            {12, "2"}, {12, "1"}, {10, "1"}, {11, "11"}, {12, "1"}, {7, "12"}, {5, "99"}, {12, "89"}, {8, "99"},
             {9, "99"}, {10, "98"}, {11, "99"}, {12, "89"}, {11, "99"}, {0, "12"}, {11, "22"}, {9, "23"}};
         for (const auto& [n, count] : steps) {
             n < 7 ? clickRow(s.w(), u"List1"_s, n) : button(s.w(), n)->click();
@@ -75,8 +106,8 @@ private slots:
         control<QComboBox>(s.w(), u"Combo1"_s)->setCurrentIndex(36);
         button(s.w(), 1)->click();
         QCOMPARE(selector(s.w()), QStringLiteral("1 000000"));
-        s.put(2, 1); // four characters
-        s.put(3, 1); // five characters
+        s.put(3, 1); // four characters
+        s.put(4, 1); // five characters
         control<QLabel>(s.w(), u"Label2"_s)->setText(u"stale"_s);
         s.put(0, 2);
         QCOMPARE(rows(s.w(), u"List2"_s), (QStringList{u"x"_s, u"y"_s, u"炎のクリスタル\t23"_s, u"ダガー\t\t1"_s, u"abcd\t\t1"_s, u"abcde\t1"_s}));
@@ -109,30 +140,25 @@ private slots:
         QCOMPARE(control<QLabel>(s.w(), u"Label1"_s)->textFormat(), Qt::PlainText);
     }
 
-    // What start-up read serves start-up only: choosing the first character
-    // again reads its files as they are now.
-    void choosingTheFirstCharacterAgainRereadsItsFiles()
-    {
-        Session s = kuroAndShiro();
-        s.write(u"Kuromog.dat"_s, {u"at start-up"_s});
-        s.start();
-        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"at start-up"_s});
-        s.write(u"Kuromog.dat"_s, {u"changed since"_s});
-        s.chooseCharacter(0);
-        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"changed since"_s});
-    }
-
     void choosingAndSaving()
     {
         Session s = kuroAndShiro();
-        s.write(u"Kuromog.dat"_s, {u"saved"_s});
+        s.write(u"Kuromog.dat"_s, {u"at start-up"_s});
         s.write(u"Kuromoginfo.dat"_s, {u"saved detail"_s});
         // Longer than a storage can hold: loaded up to 10001 lines, and said so.
         s.write(u"Shiromog.dat"_s, QStringList(10003, u"x"_s));
         s.write(u"Shirobag.dat"_s, {u"b"_s});
         s.start();
+        // What start-up read serves start-up only, and picking the entry that
+        // is already chosen reloads it: the files as they are now.
+        s.write(u"Kuromog.dat"_s, {u"saved"_s});
         s.put(0, 1);
+        s.chooseCharacter(0);
+        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"saved"_s});
+        QCOMPARE(text(s.w(), u"Label2"_s), caption(1));
+        QCOMPARE(detailPanel(s.w()), (QStringList{u"saved detail"_s, u""_s, u""_s, u""_s}));
         // Nothing goes into Shiro's full safe, by putting or by moving.
+        s.put(0, 1);
         MessageCatcher messages;
         s.chooseCharacter(1);
         s.put(0, 1);
@@ -142,14 +168,9 @@ private slots:
         QVERIFY(messages.texts().at(1).contains(u"10001"_s) && messages.texts().at(2) == messages.texts().at(1));
         QCOMPARE(rows(s.w(), u"List2"_s).size(), 10001);
         QCOMPARE(rows(s.w(), u"List3"_s), QStringList{u"b"_s});
+        // Kuro's unsaved line is gone with the change of character.
         s.chooseCharacter(0);
         QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"saved"_s});
-        // Picking the entry that is already chosen reloads it too.
-        s.put(0, 1);
-        s.chooseCharacter(0);
-        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"saved"_s});
-        QCOMPARE(text(s.w(), u"Label2"_s), caption(1));
-        QCOMPARE(detailPanel(s.w()), (QStringList{u"saved detail"_s, u""_s, u""_s, u""_s}));
 
         // A name typed into the character box chooses nobody; the shown
         // character is saved under its own name, the put item with its detail.
@@ -231,6 +252,111 @@ private slots:
             QCOMPARE(s.bytes(file + u".dat"_s), fileLines(expected.lines));
             QCOMPARE(s.bytes(file + u"info.dat"_s), fileLines(expected.details));
         }
+    }
+
+    void addingCharacters()
+    {
+        MenuSession s({});
+        // One dialog: hidden, it keeps what was typed; its close box discards it.
+        s.trigger(u"addc"_s);
+        QWidget* form2 = s.dialog(u"Form2"_s);
+        control<QLineEdit>(form2, u"Text1"_s)->setText(u"typed"_s);
+        control<QPushButton>(form2, u"Command2"_s)->click(); // hides it
+        s.trigger(u"addc"_s);
+        s.trigger(u"addc"_s);
+        QVERIFY(s.w()->findChildren<QWidget*>(u"Form2"_s).size() == 1 && form2->isVisible());
+        QCOMPARE(control<QLineEdit>(form2, u"Text1"_s)->text(), QStringLiteral("typed"));
+        form2->close();
+        QTRY_VERIFY(!s.dialog(u"Form2"_s));
+        s.trigger(u"addc"_s);
+        QCOMPARE(control<QLineEdit>(s.dialog(u"Form2"_s), u"Text1"_s)->text(), QString());
+
+        // Empty, spaced and repeated names are added as typed; a refused one changes nothing.
+        const QStringList names{u"Kuro"_s, u""_s, u" Kuro "_s, u"Kuro"_s};
+        for (const QString& name : names)
+            s.addCharacter(name);
+        MessageCatcher messages;
+        s.addCharacter(u"Ku/ro"_s);
+        QCOMPARE(messages.texts().size(), 1);
+        QCOMPARE(s.bytes(u"cname.dat"_s), fileLines(names));
+        QCOMPARE(s.roster(), names);
+        QCOMPARE(s.characters()->currentIndex(), 3);
+    }
+
+    void registeringItems()
+    {
+        MenuSession s({u"Kuro"_s});
+        // After a search the number follows the lines shown, not the catalogue.
+        control<QLineEdit>(s.w(), u"Text1"_s)->setText(u"クリ"_s);
+        button(s.w(), 14)->click();
+        s.registerItem(u"光のクリスタル"_s);
+        QCOMPARE(s.bytes(u"item.dat"_s), fileLines({u"3\t光のクリスタル\t[格闘]全種<br><br>Lv1～ All Jobs\t0\t0\t99"_s}));
+        QCOMPARE(rows(s.w(), u"List1"_s), (QStringList{u"炎のクリスタル"_s, u"闇のクリスタル"_s, u"光のクリスタル"_s}));
+        QCOMPARE(selectedRow(s.w(), u"List1"_s), 2);
+        QCOMPARE(selector(s.w()), QStringLiteral("99 011111"));
+
+        // What item.dat cannot take is not registered at all.
+        QVERIFY(QFile::remove(s.path(u"item.dat"_s)) && QDir(s.dir.path()).mkdir(u"item.dat"_s));
+        MessageCatcher messages;
+        s.registerItem(u"Lost"_s);
+        QCOMPARE(messages.texts().size(), 1);
+        // The path as the system writes it (backslashes on Windows).
+        QVERIFY2(messages.texts().first().contains(QDir::toNativeSeparators(s.path(u"item.dat"_s))),
+                 qPrintable(messages.texts().first()));
+        QCOMPARE(rows(s.w(), u"List1"_s).size(), 3);
+        button(s.w(), 23)->click();
+        QCOMPARE(rows(s.w(), u"List1"_s), (QStringList{u"炎のクリスタル"_s, u"ダガー"_s, u"闇のクリスタル"_s, u"光のクリスタル"_s}));
+    }
+
+    void deletingCharacters_data()
+    {
+        QTest::addColumn<QStringList>("roster");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("middle") << QStringList{u"A"_s, u"B"_s, u"C"_s} << 1 << QStringList{u"A"_s, u"C"_s};
+        QTest::newRow("last") << QStringList{u"A"_s, u"B"_s, u"C"_s} << 2 << QStringList{u"A"_s, u"B"_s};
+        QTest::newRow("only") << QStringList{u"A"_s} << 0 << QStringList{};
+        QTest::newRow("duplicate") << QStringList{u"A"_s, u"B"_s, u"A"_s} << 0 << QStringList{u"B"_s, u"A"_s};
+        QTest::newRow("nobody chosen") << QStringList{u"A"_s, u"B"_s, u"C"_s} << -1 << QStringList{u"A"_s, u"B"_s, u"C"_s};
+    }
+
+    void deletingCharacters()
+    {
+        QFETCH(QStringList, roster);
+        QFETCH(int, chosen);
+        QFETCH(QStringList, left);
+        MenuSession s({});
+        // Line feeds only: the rewrite shows in the file even when nobody goes.
+        writeBytes(s.path(u"cname.dat"_s), roster.join(u'\n').toLatin1());
+        for (const QString& name : roster)
+            s.write(name + u"mog.dat"_s, {name});
+        s.start();
+        s.characters()->setCurrentIndex(chosen);
+        button(s.w(), 1)->click(); // an unsaved change, lost by the deletion
+        MessageCatcher messages;
+        s.trigger(u"clec"_s);
+        QCOMPARE(messages.texts(), chosen < 0 ? QStringList{u"誰もいないクポ；；"_s} : QStringList{});
+        QCOMPARE(s.roster(), left);
+        QCOMPARE(s.bytes(u"cname.dat"_s), fileLines(left));
+        QCOMPARE(s.characters()->currentIndex(), int(left.size()) - 1);
+        QCOMPARE(rows(s.w(), u"List2"_s), left.isEmpty() ? QStringList{} : QStringList{left.last()});
+        // Files stay: a character added again under a deleted name gets them back.
+        s.addCharacter(u"A"_s);
+        QCOMPARE(rows(s.w(), u"List2"_s), QStringList{u"A"_s});
+    }
+
+    // Ctrl+Q ends.
+    void endClosesEverythingWithoutSaving()
+    {
+        MenuSession s({u"Kuro"_s});
+        s.put(0, 1);
+        s.trigger(u"addc"_s);
+        s.trigger(u"itemadd"_s);
+        QTest::keyClick(s.w(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!s.w()->isVisible());
+        for (const QString& dialog : {u"Form2"_s, u"Form3"_s})
+            QVERIFY(!s.dialog(dialog) || !s.dialog(dialog)->isVisible());
+        QVERIFY(!QFile::exists(s.path(u"Kuromog.dat"_s)));
     }
 };
 

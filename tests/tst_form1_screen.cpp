@@ -1,23 +1,30 @@
-// Everything keeps its place: stored lines keep their counts, a detail never
-// widens the window, dialogs open over it and messages show their title.
+// The main window on screen: stored lines keep their counts, a detail never
+// widens the window, dialogs open over it and messages show their title; and
+// without a mouse: tab order, keys and shortcuts, the focus mark in the lists,
+// and names for screen readers.
 #include "DataFixture.h"
+#include "MessageCatcher.h"
 
 #include "ui/Message.h"
 #include "ui/main/DetailLine.h"
 #include "ui/main/StorageLineDelegate.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTimer>
 #include <QToolTip>
 #include <QWindow>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <memory>
 
@@ -30,12 +37,43 @@ namespace {
 const QString kLongName = QStringLiteral("とても長い名前のアイテムとても長い名前のアイテムとても長い名前のアイテムとても長い"); // 40 letters
 const QStringList kStored{kLongName + u"\t99"_s, u"abc\t\t1"_s, u"no count at all"_s, u"炎のクリスタル\t12"_s};
 
-Session kuroWithStoredLines()
+// Kuro with kStored in his safe and an empty bag.
+Session kuro()
 {
-    Session s({record(1, u"炎のクリスタル"_s, u"炎の力"_s, 12)}, {u"Kuro"_s});
+    // The first line's stack of 5 leaves every count button enabled, so Tab passes them all.
+    Session s(threeItems(5), {u"Kuro"_s});
     s.write(u"Kuromog.dat"_s, kStored);
-    s.write(u"Kurobag.dat"_s, kStored);
     return s;
+}
+
+// The named control that holds the focus (a combo box for its line edit).
+QString focusName()
+{
+    QWidget* focus = QApplication::focusWidget();
+    while (focus && focus->objectName().isEmpty())
+        focus = focus->parentWidget();
+    return focus ? focus->objectName() : QString();
+}
+
+QString nameFor(QWidget* control)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+// The largest change of a colour channel between two pictures of one size:
+// a mark worth the name changes some pixel by a good part of the range.
+int strongestChange(const QImage& a, const QImage& b)
+{
+    int strongest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            strongest = std::max({strongest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                  std::abs(qBlue(p) - qBlue(q))});
+        }
+    return strongest;
 }
 
 StorageLineDelegate::LineLayout layoutOf(QAbstractItemView* list, int row)
@@ -58,12 +96,6 @@ std::map<QRgb, int> colourCounts(const QImage& image, const QRect& area)
     return counts;
 }
 
-// How many colours an area of a picture holds: one where nothing is drawn.
-int colours(const QImage& image, const QRect& area)
-{
-    return int(colourCounts(image, area).size());
-}
-
 // How well the strongest ink of an area stands out from its commonest colour,
 // as a contrast ratio: 1 is nothing to see, 21 black on white.
 double contrast(const QImage& image, const QRect& area)
@@ -79,39 +111,147 @@ double contrast(const QImage& image, const QRect& area)
     return best;
 }
 
-// The box showMessage() shows for a text, as it stands on screen.
-QRect messageGeometry(const QString& text)
-{
-    // Once the box has shown (and sized itself), its place is taken and it is
-    // answered.
-    class OnShow : public QObject {
-    public:
-        QRect shown;
-
-    protected:
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show)
-                QTimer::singleShot(0, box, [this, box] {
-                    shown = box->geometry();
-                    box->button(QMessageBox::Ok)->click();
-                });
-            return false;
-        }
-    } onShow;
-    qApp->installEventFilter(&onShow);
-    QWidget owner;
-    owner.show();
-    morvane::showMessage(&owner, text);
-    return onShow.shown;
-}
-
 } // namespace
 
-class Form1FitTest : public QObject {
+class Form1ScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void tabFollowsReadingOrder()
+    {
+        Session s = kuro();
+        s.start();
+        QCOMPARE(focusName(), QStringLiteral("List1"));
+        const QStringList order{
+            u"Text1"_s, u"Command14"_s, u"Command23"_s, u"Command15"_s, u"Command16"_s, u"Command17"_s, u"Command18"_s, u"Command19"_s,
+            u"Command20"_s, u"Command21"_s, u"Command22"_s, u"Combo2"_s, u"Command13"_s, u"Combo1"_s, u"Command7"_s, u"Command8"_s,
+            u"Command9"_s, u"Command10"_s, u"Command11"_s, u"Command12"_s, u"Command1"_s, u"Command2"_s, u"List2"_s, u"Command4"_s,
+            u"Command3"_s, u"Command24"_s, u"List3"_s, u"Command6"_s, u"Command5"_s, u"Command25"_s, u"List1"_s};
+        QStringList visited;
+        for (qsizetype k = 0; k < order.size(); ++k) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << focusName();
+        }
+        QCOMPARE(visited, order);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(focusName(), QStringLiteral("Command25"));
+    }
+
+    void keys()
+    {
+        Session s = kuro();
+        s.start();
+        // Ctrl+F takes the search text whole; Return or Enter in it searches.
+        auto* search = control<QLineEdit>(s.w(), u"Text1"_s);
+        QTest::keyClick(s.w(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), search);
+        QCOMPARE(search->selectedText(), search->text());
+        search->insert(u"クリ"_s); // what typing does, which QTest only does for ASCII
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(rows(s.w(), u"List1"_s), (QStringList{u"炎のクリスタル"_s, u"闇のクリスタル"_s}));
+        search->setText(u"ダガー"_s);
+        QTest::keyClick(search, Qt::Key_Enter);
+        QCOMPARE(rows(s.w(), u"List1"_s), QStringList{u"ダガー"_s});
+        // Delete takes the selected line out of the list that has the focus.
+        auto* safe = control<QAbstractItemView>(s.w(), u"List2"_s);
+        clickRow(s.w(), u"List2"_s, 0);
+        QTest::keyClick(safe, Qt::Key_Delete);
+        QCOMPARE(rows(s.w(), u"List2"_s), kStored.mid(1));
+        QTest::keyClick(s.w(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(s.bytes(u"Kuromog.dat"_s), fileLines(kStored.mid(1)));
+    }
+
+    void menuBarFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("F10") << int(Qt::Key_F10);
+        QTest::newRow("Alt") << int(Qt::Key_Alt);
+    }
+
+    void menuBarFromTheKeyboard()
+    {
+        QFETCH(int, key);
+        Session s = kuro();
+        s.start();
+        QMenuBar* bar = qobject_cast<QMainWindow*>(s.w())->menuBar();
+        const QImage closed = bar->grab().toImage();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), bar);
+        QCOMPARE(bar->activeAction(), control<QAction>(s.w(), u"itemadd"_s));
+        // The chosen command shows as chosen.
+        const QRect chosen = bar->actionGeometry(bar->activeAction());
+        QVERIFY(strongestChange(bar->grab().toImage().copy(chosen), closed.copy(chosen)) >= 128);
+        // Escape hands the keyboard back to the list it came from.
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QCOMPARE(focusName(), QStringLiteral("List1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QTest::keyClick(bar, Qt::Key_Right);
+        QCOMPARE(bar->activeAction(), control<QAction>(s.w(), u"addc"_s));
+        QTest::keyClick(bar, Qt::Key_Return);
+        QWidget* form2 = s.w()->findChild<QWidget*>(u"Form2"_s);
+        QVERIFY(form2 && form2->isVisible());
+    }
+
+    // The list with the keyboard looks different from the same list without it,
+    // on its current row or, in an empty list, its first place.
+    void focusedListIsMarked_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::newRow("catalogue") << "List1";
+        QTest::newRow("Mog safe") << "List2";
+        QTest::newRow("empty bag") << "List3";
+    }
+
+    void focusedListIsMarked()
+    {
+        QFETCH(QString, list);
+        Session s = kuro();
+        s.start();
+        auto* view = control<QAbstractItemView>(s.w(), list);
+        view->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(view->hasFocus());
+        const QImage focused = view->viewport()->grab().toImage();
+        control<QWidget>(s.w(), u"Text1"_s)->setFocus();
+        QTRY_VERIFY(!view->hasFocus());
+        const QImage unfocused = view->viewport()->grab().toImage();
+        const QModelIndex current = view->currentIndex();
+        const QRect row = current.isValid() ? view->visualRect(current) : QRect(0, 0, view->viewport()->width(), 10);
+        QVERIFY(list == u"List3"_s ? !current.isValid() : current.isValid());
+        const int change = strongestChange(focused.copy(row), unfocused.copy(row));
+        QVERIFY2(change >= 128, qPrintable(QString::number(change)));
+    }
+
+    // Outside checks find the controls by these names: each names exactly
+    // one. Screen readers have a name, and the mouse a tooltip, for each
+    // control the player works.
+    void everyControlIsNamedOnceAndDescribed()
+    {
+        Session s = kuro();
+        s.start();
+        QStringList worked{u"List1"_s, u"List2"_s, u"List3"_s, u"Combo1"_s, u"Combo2"_s,
+                           u"Text1"_s, u"Image1"_s, u"Label2"_s, u"Label3"_s};
+        for (int n = 1; n <= 25; ++n)
+            worked << u"Command%1"_s.arg(n);
+        QStringList named = worked;
+        for (int n : {1, 4, 5, 6, 7, 8})
+            named << u"Label%1"_s.arg(n);
+        for (int n = 1; n <= 7; ++n)
+            named << u"Frame%1"_s.arg(n);
+        QStringList wrong;
+        for (const QString& name : named) {
+            const QList<QWidget*> found = s.w()->findChildren<QWidget*>(name);
+            if (found.size() != 1)
+                wrong << name + u" is not one control"_s;
+            else if (worked.contains(name) && (nameFor(found.first()).isEmpty() || found.first()->toolTip().isEmpty()))
+                wrong << name + u" is not described"_s;
+        }
+        QCOMPARE(wrong.join(u", "_s), QString());
+        // The crystal filters show pictures alone: their names say which crystal.
+        const QStringList crystals{u"闇"_s, u"炎"_s, u"光"_s, u"水"_s, u"土"_s, u"氷"_s, u"風"_s, u"雷"_s};
+        for (int n = 15; n <= 22; ++n)
+            QCOMPARE(nameFor(button(s.w(), n)), crystals.at(n - 15) + u"のクリスタル"_s);
+    }
+
     void countsAreNeverHidden_data()
     {
         QTest::addColumn<bool>("minimumSize");
@@ -122,7 +262,8 @@ private slots:
     void countsAreNeverHidden()
     {
         QFETCH(bool, minimumSize);
-        Session s = kuroWithStoredLines();
+        Session s = kuro();
+        s.write(u"Kurobag.dat"_s, kStored);
         s.start();
         if (minimumSize) {
             s.w()->resize(s.w()->minimumSizeHint());
@@ -141,16 +282,15 @@ private slots:
                 QVERIFY2(line.countRect.width() >= list->fontMetrics().horizontalAdvance(line.count), qPrintable(where));
                 QVERIFY2(line.nameRect.right() < line.countRect.left(), qPrintable(where));
                 // Ink where the count goes, and none there on the line without one.
-                QVERIFY2(colours(painted, line.countRect) > 1, qPrintable(where));
+                QVERIFY2(colourCounts(painted, line.countRect).size() > 1, qPrintable(where));
                 QRect besideNoCount = line.countRect;
                 besideNoCount.moveTop(list->visualRect(list->model()->index(2, 0)).top() + line.countRect.top()
                                       - list->visualRect(list->model()->index(row, 0)).top());
-                QCOMPARE(colours(painted, besideNoCount.intersected(viewport)), 1);
+                QCOMPARE(colourCounts(painted, besideNoCount.intersected(viewport)).size(), std::size_t(1));
             }
             const StorageLineDelegate::LineLayout longLine = layoutOf(list, 0);
             QCOMPARE(longLine.count, QStringLiteral("99"));
             QVERIFY(longLine.nameCut() && longLine.name.endsWith(u'…'));
-            QCOMPARE(longLine.wholeName, kLongName);
         }
     }
 
@@ -166,7 +306,7 @@ private slots:
     {
         QFETCH(QString, style);
         const std::unique_ptr<QStyle> listStyle(QStyleFactory::create(style));
-        Session s = kuroWithStoredLines();
+        Session s = kuro();
         s.start();
         auto* list = control<QAbstractItemView>(s.w(), u"List2"_s);
         list->setStyle(listStyle.get());
@@ -188,7 +328,7 @@ private slots:
     // A cut line's tooltip shows it whole; a line shown whole has the list's.
     void cutLinesShowWholeInTooltips()
     {
-        Session s = kuroWithStoredLines();
+        Session s = kuro();
         s.start();
         auto* list = control<QAbstractItemView>(s.w(), u"List2"_s);
         auto tooltipAt = [list](int row) {
@@ -203,7 +343,7 @@ private slots:
 
     void detailsNeverMoveTheWindow()
     {
-        Session s = kuroWithStoredLines();
+        Session s = kuro();
         const QString comment = QString(200, u'長');
         s.write(u"Kuromoginfo.dat"_s, {u"[片手剣]全種<br>"_s + comment + u"<br><b>x</b><br>"_s + comment, u"short"_s});
         s.start();
@@ -240,7 +380,7 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QString, dialog);
         QFETCH(bool, offTheLeft);
-        Session s({record(1, u"炎のクリスタル"_s, u"炎の力"_s, 12)}, {});
+        Session s(threeItems(), {});
         s.start();
         QWidget* main = s.w();
         const QRect screen = main->screen()->availableGeometry();
@@ -261,18 +401,18 @@ private slots:
         }
     }
 
-    void messagesAreWideEnoughForTheirTitle_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("one letter") << "x";
-        QTest::newRow("short") << "金庫が空っぽクポ；；";
-        QTest::newRow("long") << QString(120, u'長');
-    }
-
+    // The narrowest box, that of the shortest text, is the test.
     void messagesAreWideEnoughForTheirTitle()
     {
-        QFETCH(QString, text);
-        const QRect box = messageGeometry(text);
+        QRect box;
+        morvane::setMessageAnswerer([&box](QMessageBox& shown) {
+            shown.show();
+            box = shown.geometry();
+        });
+        QWidget owner;
+        owner.show();
+        morvane::showMessage(&owner, u"x"_s);
+        morvane::setMessageAnswerer({});
         QVERIFY(box.isValid());
         // The title and a title bar's icon and three buttons, each as wide as the bar is high.
         const int title = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(u"Morvane"_s);
@@ -281,5 +421,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Form1FitTest)
-#include "tst_form1_fit.moc"
+QTEST_MAIN(Form1ScreenTest)
+#include "tst_form1_screen.moc"
