@@ -29,7 +29,6 @@ private slots:
         QTest::newRow("NULL stack in seed") << "1\tn\td\t0\t0\tNULL" << 1 << "1 0 1 n/d";
         QTest::newRow("NULL stack in item.dat") << "1\tn\td\t0\t0\tNULL" << 0 << "1 0 0 n/d";
         QTest::newRow("NULL aux") << "1\tn\td\tNULL\t0\t12" << 1 << "1 0 12 n/d";
-        QTest::newRow("four fields") << "1\tn\td\t0" << 1 << "unreadable";
         QTest::newRow("loaded with five fields") << "1\tn\td\t0\t0" << 1 << "unreadable";
     }
 
