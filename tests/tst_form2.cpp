@@ -53,7 +53,6 @@ private slots:
         }
         QTest::newRow("DEL") << QStringLiteral("a\x7f") << true << unusable;
         QTest::newRow("é") << QStringLiteral("Chloé") << true << unusable;
-        QTest::newRow("lone surrogate") << QString(QChar(0xdbff)) << true << unusable;
         // The longest file name, the name then "baginfo.dat", must fit 255 UTF-16 units and 255 UTF-8 bytes.
         const QString tooLong = QStringLiteral("キャラクター名が長すぎます");
         QTest::newRow("244 letters") << QString(244, u'k') << true << QString();
