@@ -1,4 +1,3 @@
-#include "model/catalogue/DetailText.h"
 #include "model/catalogue/ItemRecord.h"
 #include "model/storage/StorageLine.h"
 
@@ -7,9 +6,9 @@
 using namespace morvane;
 using namespace Qt::StringLiterals;
 
-// An item's texts as the program writes them and reads them back. Storage
-// lines and detail texts are built by one side of the program and read back
-// for display by another: both sides must agree.
+// An item's texts: storage lines are built by one side of the program and
+// split again by another, so both sides must agree; and what an item's name
+// and comment may hold.
 class ItemTextsTest : public QObject {
     Q_OBJECT
 
@@ -39,22 +38,6 @@ private slots:
         QCOMPARE(parts.name, name);
         QCOMPARE(parts.count, count);
         QCOMPARE(parts.hasCount, line.contains(u'\t'));
-    }
-
-    void detailLines_data()
-    {
-        QTest::addColumn<QString>("detail");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("any letter case") << u"a<BR>b<Br>c"_s << QStringList{u"a"_s, u"b"_s, u"c"_s};
-        QTest::newRow("markers in a row") << u"a<br><br>b"_s << QStringList{u"a"_s, u""_s, u"b"_s};
-        QTest::newRow("empty") << "" << QStringList{};
-    }
-
-    void detailLines()
-    {
-        QFETCH(QString, detail);
-        QFETCH(QStringList, lines);
-        QCOMPARE(detailDisplayLines(detail), lines);
     }
 
     void validateItemTexts_data()
