@@ -19,8 +19,6 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("nullStack");
         QTest::addColumn<QString>("parsed"); // number, auxValue, stackSize, name/detail when loaded
-        // "ソ" and "表" end in the byte of a backslash: fields still split only at tabs.
-        QTest::newRow("double-byte fields") << "12\tソ表示\t[頭]<br>Lv1～ 戦\t3\t0\t12" << 1 << "12 3 12 ソ表示/[頭]<br>Lv1～ 戦";
         QTest::newRow("flag 00 is 0") << "12\tn\td\t3\t00\t12" << 1 << "12 3 12 n/d";
         QTest::newRow("flag 1 excluded") << "12\tn\td\t3\t1\t12" << 1 << "excluded";
         QTest::newRow("50000 excluded") << "50000\tn\td\t3\t0\t12" << 1 << "excluded";
