@@ -7,6 +7,7 @@
 #include "scripts/seedgen/SeedCatalogue.h"
 
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -22,19 +23,19 @@ class TestSeedCatalogue : public QObject {
     Q_OBJECT
 
     ItemCatalogue m_catalogue;
-
-    int positionOf(qint16 number) const
-    {
-        for (int i = 0; i < m_catalogue.entryCount(); ++i) {
-            if (m_catalogue.entry(i).number == number)
-                return i;
-        }
-        return -1;
-    }
+    QHash<qint16, int> m_positions; // by item number
+    QSet<QString> m_names;
 
 private slots:
     // Whether every line loads is checked against the generator's output below.
-    void initTestCase() { m_catalogue.loadFile(kCataloguePath, kSeedNullStackSize); }
+    void initTestCase()
+    {
+        m_catalogue.loadFile(kCataloguePath, kSeedNullStackSize);
+        for (int i = 0; i < m_catalogue.entryCount(); ++i) {
+            m_positions.insert(m_catalogue.entry(i).number, i);
+            m_names.insert(m_catalogue.name(i));
+        }
+    }
 
     void committedFileIsWhatTheGeneratorWritesFromTheTable()
     {
@@ -55,14 +56,8 @@ private slots:
     {
         QVERIFY2(m_catalogue.entryCount() >= 9000 && m_catalogue.entryCount() <= 9500,
                  qPrintable(QString::number(m_catalogue.entryCount())));
-        QSet<QString> names;
-        QSet<qint16> numbers;
-        for (int i = 0; i < m_catalogue.entryCount(); ++i) {
-            names.insert(m_catalogue.name(i));
-            numbers.insert(m_catalogue.entry(i).number);
-        }
-        QCOMPARE(names.size(), m_catalogue.entryCount());
-        QCOMPARE(numbers.size(), m_catalogue.entryCount());
+        QCOMPARE(m_names.size(), m_catalogue.entryCount());
+        QCOMPARE(m_positions.size(), m_catalogue.entryCount());
     }
 
     // Crystals and clusters open the list, each once, in twelves.
@@ -166,7 +161,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, detail);
         QFETCH(int, stack);
-        const int position = positionOf(qint16(number));
+        const int position = m_positions.value(qint16(number), -1);
         QCOMPARE(position >= 0, !name.isEmpty());
         if (name.isEmpty())
             return;
