@@ -23,14 +23,12 @@ private slots:
 
         QTest::newRow("ASCII with backslash and tilde") << QByteArray("a\\~") << QStringLiteral("a\\~") << true;
         QTest::newRow("ASCII control codes as they are") << QByteArray("\x1a\x1c\x7f") << QStringLiteral("\x1a\x1c\x7f") << true;
-        QTest::newRow("kana and kanji") << QByteArray::fromHex("834e837c8be08cc9") << QStringLiteral("クポ金庫") << true;
         QTest::newRow("half-width kana") << QByteArray::fromHex("b8cedf") << QStringLiteral("ｸﾎﾟ") << true;
         // A character with several codes reads from each and is written with one
         // (here the IBM code FA5C); the table check below covers every such code.
         QTest::newRow("NEC-selected IBM kanji written as IBM") << QByteArray::fromHex("ed40") << QStringLiteral("纊") << false;
         // Bytes with no character read as U+FFFD, one for each.
-        QTest::newRow("byte 0x80") << QByteArray("\x80") << QStringLiteral("\uFFFD") << false;
-        QTest::newRow("bytes 0xA0 and 0xFD to 0xFF") << QByteArray("\xa0\xfd\xfe\xff") << QStringLiteral("\uFFFD\uFFFD\uFFFD\uFFFD") << false;
+        QTest::newRow("bytes 0x80, 0xA0 and 0xFD to 0xFF") << QByteArray("\x80\xa0\xfd\xfe\xff") << QString(5, QChar(0xFFFD)) << false;
         QTest::newRow("lone lead byte at the end") << QByteArray("a\x81") << QStringLiteral("a\uFFFD") << false;
         QTest::newRow("lead byte before a non-trail byte") << QByteArray("\x81 b") << QStringLiteral("\uFFFD b") << false;
         QTest::newRow("lead byte before DEL") << QByteArray("\x81\x7f") << QStringLiteral("\uFFFD\x7f") << false;
