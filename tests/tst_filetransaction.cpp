@@ -10,6 +10,7 @@
 #include "model/text/TextFile.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -191,14 +192,9 @@ private slots:
         for (int version = 1; version <= 2; ++version) {
             fileSystem.log.clear();
             QVERIFY(saveVersion(folder, kKuro, version).ok());
-            QStringList steps;
-            for (const QString& step : std::as_const(fileSystem.log)) {
-                const bool temporary = step.startsWith(u"write morvane-save-");
-                if (temporary)
-                    temporaries << step;
-                steps << (temporary ? u"write temporary"_s : step);
-            }
-            QCOMPARE(steps, (QStringList{u"write temporary"_s, u"write temporary"_s, u"write temporary"_s,
+            temporaries << fileSystem.log.filter(u"write morvane-save-"_s);
+            fileSystem.log.replaceInStrings(QRegularExpression(u"^write morvane-save-.*"_s), u"write temporary"_s);
+            QCOMPARE(fileSystem.log, (QStringList{u"write temporary"_s, u"write temporary"_s, u"write temporary"_s,
                                          u"write temporary"_s, u"sync"_s, u"write morvane.journal"_s, u"sync"_s,
                                          u"replace Kuromog.dat"_s, u"replace Kuromoginfo.dat"_s,
                                          u"replace Kurobag.dat"_s, u"replace Kurobaginfo.dat"_s, u"sync"_s,

@@ -1,11 +1,9 @@
 // Searching every character's storages: what is found, where from, the
 // totals, the orders, the spreadsheet file, and that the data folder is only
 // ever read.
-#include "FaultyFileSystem.h"
 #include "FileBytes.h"
 #include "StorageContents.h"
 
-#include "model/files/WholeFile.h"
 #include "model/holdings/HoldingsCsv.h"
 #include "model/holdings/HoldingsSearch.h"
 #include "model/text/TextFile.h"
@@ -264,22 +262,6 @@ private slots:
                              "クロ,モグ金庫,\"\"\"名\"\"の剣\",2,\"\"\"良い\"\"\"\r\n")
                   .toUtf8();
         QCOMPARE(csv, expected);
-    }
-
-    // A write cut short, as by a full disk, leaves no part of the new file
-    // and the earlier one whole.
-    void failedCsvWriteLeavesTheEarlierFile()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"所持品-20240101.csv"_s);
-        QVERIFY(writeBytes(path, "earlier"));
-        FaultyFileSystem disk;
-        disk.failWritesAfter(10);
-        const FileResult written = writeWholeFile(path, QByteArray(1000, 'x'), disk);
-        QVERIFY(!written.ok());
-        QCOMPARE(written.path(), path);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"所持品-20240101.csv"_s});
-        QCOMPARE(readBytes(path), QByteArray("earlier"));
     }
 
     // A save cut short after its journal: the search reads the files as that
