@@ -107,6 +107,7 @@ private slots:
         QCOMPARE(readAsTheProgramDoes(DataFolder(dir.path()), kKuro, &recovered), versionFiles(version));
         QCOMPARE(recovered.outcome, recovery);
         QCOMPARE(characterFiles(dir.path(), kKuro), versionFiles(version));
+        // Nothing of the transaction is left behind.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);
     }
 
