@@ -8,8 +8,6 @@
 #include <QList>
 #include <QStringList>
 
-#include <optional>
-
 // A file system that fails where a test says, as a full disk, a killed
 // process or another program holding a file would, and logs the changes it
 // was asked for ("write NAME", "replace NAME", "remove NAME", "sync").
@@ -50,16 +48,12 @@ public:
 
     Attempt tryReplace(const QString& from, const QString& to) override
     {
-        if (const std::optional<Attempt> refused = refuse(to))
-            return *refused;
-        return change(QStringLiteral("replace ") + QFileInfo(to).fileName()) ? FileSystem::tryReplace(from, to) : stopped();
+        return attempt(QStringLiteral("replace "), to, [&] { return FileSystem::tryReplace(from, to); });
     }
 
     Attempt tryRemove(const QString& path) override
     {
-        if (const std::optional<Attempt> refused = refuse(path))
-            return *refused;
-        return change(QStringLiteral("remove ") + QFileInfo(path).fileName()) ? FileSystem::tryRemove(path) : stopped();
+        return attempt(QStringLiteral("remove "), path, [&] { return FileSystem::tryRemove(path); });
     }
 
     // Logged only: no test here outlives a power cut.
@@ -83,8 +77,6 @@ private:
         return file ? QFileInfo(file->fileName()).fileName() : QString();
     }
 
-    static Attempt stopped() { return {Outcome::Failed, QStringLiteral("stopped")}; }
-
     // Counts a change, or refuses it once the process counts as killed.
     bool change(const QString& what)
     {
@@ -96,14 +88,18 @@ private:
         return true;
     }
 
-    std::optional<Attempt> refuse(const QString& path)
+    template <typename Call>
+    Attempt attempt(const QString& what, const QString& path, Call call)
     {
-        const auto held = m_held.find(QFileInfo(path).fileName());
-        if (held == m_held.end() || held->attempts == 0)
-            return std::nullopt;
-        if (held->attempts > 0)
-            --held->attempts;
-        return Attempt{held->outcome, held->outcome == Outcome::Busy ? QStringLiteral("sharing violation") : QStringLiteral("disk error")};
+        const QString fileName = QFileInfo(path).fileName();
+        const auto held = m_held.find(fileName);
+        if (held != m_held.end() && held->attempts != 0) {
+            if (held->attempts > 0)
+                --held->attempts;
+            const bool busy = held->outcome == Outcome::Busy;
+            return {held->outcome, busy ? QStringLiteral("sharing violation") : QStringLiteral("disk error")};
+        }
+        return change(what + fileName) ? call() : Attempt{Outcome::Failed, QStringLiteral("stopped")};
     }
 
     qint64 m_writeBudget = -1;

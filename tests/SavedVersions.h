@@ -13,8 +13,6 @@
 // lines in each, so that any two saves' files differ.
 inline void fillVersion(morvane::Storage& mog, morvane::Storage& bag, int version)
 {
-    mog.clear();
-    bag.clear();
     for (int k = 1; k <= version; ++k) {
         mog.append(QStringLiteral("mog %1\t\t1").arg(k), QStringLiteral("Mog %1").arg(k));
         bag.append(QStringLiteral("bag %1\t\t1").arg(k), QStringLiteral("Bag %1").arg(k));

@@ -3,8 +3,10 @@
 
 #include "model/storage/Storage.h"
 #include "model/storage/StorageFiles.h"
+#include "model/storage/StorageSort.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,9 +38,6 @@ private slots:
         QCOMPARE(readBytes(dir.filePath(u" クロ moginfo.dat"_s)), QByteArray::fromHex("410d0a0d0a0d0a4c763181602090ed0d0a"));
         // An empty storage is two zero-length files: details beyond the lines are not saved.
         QCOMPARE(readBytes(dir.filePath(u" クロ bag.dat"_s)) + readBytes(dir.filePath(u" クロ baginfo.dat"_s)), QByteArray());
-        Storage mog2, bag2;
-        QVERIFY(loadStorages(folder, name, {&mog2, &bag2}).unreadableFiles.isEmpty());
-        QCOMPARE(mog2.lines() + storedDetails(mog2), mog.lines() + storedDetails(mog));
     }
 
     void textsThatCannotBeOneLineAreNotStored_data()
@@ -55,15 +54,10 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(QString, detail);
-        QTemporaryDir dir;
-        const DataFolder folder(dir.path());
-        Storage mog, bag;
+        Storage mog;
         QVERIFY(fillStorage(mog, {u"kept"_s}, {u"K"_s}));
         QCOMPARE(mog.append(line, detail), Storage::AppendResult::NotStorable);
-        QVERIFY(saveStorages(folder, u"Kuro"_s, {&mog, &bag}).ok());
-        Storage mog2, bag2;
-        loadStorages(folder, u"Kuro"_s, {&mog2, &bag2});
-        QCOMPARE(mog2.lines() + storedDetails(mog2), (QStringList{u"kept"_s, u"K"_s}));
+        QCOMPARE(mog.listFileBytes() + mog.detailFileBytes(), QByteArray("kept\r\nK\r\n"));
     }
 
     void capacity()
@@ -93,6 +87,51 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Kuromog.dat"_s});
         QCOMPARE(QDir(dir.filePath(u"data"_s)).entryList(QDir::Files), QStringList{});
         QCOMPARE(readBytes(dir.filePath(u"Kuromog.dat"_s)), QByteArray("outside\r\n"));
+    }
+
+    void agreesWithExchangeSort_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("distinctLines");
+        QTest::addColumn<int>("distinctDetails"); // 1: equal lines carry equal details
+        QTest::newRow("empty") << 0 << 1 << 1;
+        QTest::newRow("one") << 1 << 1 << 1;
+        QTest::newRow("all equal lines, different details") << 40 << 1 << 40;
+        QTest::newRow("few lines, many details") << 300 << 5 << 50;
+        QTest::newRow("equal lines, equal details") << 400 << 20 << 1;
+    }
+    void agreesWithExchangeSort()
+    {
+        QFETCH(int, size);
+        QFETCH(int, distinctLines);
+        QFETCH(int, distinctDetails);
+        // Names of every kind of character; some start with others.
+        const QStringList kinds{u"1"_s, u"A"_s, u"a"_s, u"か"_s, u"カ"_s, u"炎"_s, u"Ａ"_s, u"ｶ"_s};
+        QRandomGenerator random(20041101u + size);
+        for (int round = 0; round < 10; ++round) {
+            QStringList lines;
+            QStringList details;
+            for (int i = 0; i < size; ++i) {
+                const int item = random.bounded(distinctLines);
+                lines << QStringLiteral("%1%2\t%3").arg(kinds[item % kinds.size()]).arg(item).arg(item % 3 == 0 ? 12 : 5);
+                details << (distinctDetails == 1 ? QStringLiteral("same for line %1").arg(item)
+                                                 : QStringLiteral("detail %1").arg(random.bounded(distinctDetails)));
+            }
+            Storage storage;
+            QVERIFY(fillStorage(storage, lines, details));
+            sortStorage(storage);
+            // The plain exchange sort: equal lines are never swapped.
+            for (qsizetype i = 0; i + 1 < size; ++i) {
+                for (qsizetype j = i + 1; j < size; ++j) {
+                    if (lines[i] > lines[j]) {
+                        lines.swapItemsAt(i, j);
+                        details.swapItemsAt(i, j);
+                    }
+                }
+            }
+            QCOMPARE(storage.lines(), lines);
+            QCOMPARE(storedDetails(storage), details);
+        }
     }
 };
 

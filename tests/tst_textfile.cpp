@@ -1,10 +1,10 @@
+#include "FaultyFileSystem.h"
 #include "FileBytes.h"
 
 #include "model/text/EncodedLines.h"
 #include "model/text/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,9 +22,7 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<bool>("asWritten");
-        QTest::newRow("full-width tilde") << QByteArray::fromHex("81600d0a") << QStringList{u"～"_s} << true;
         QTest::newRow("kana") << QByteArray::fromHex("834e837c0d0a") << QStringList{u"クポ"_s} << true;
-        QTest::newRow("half-width kana") << QByteArray::fromHex("b8cedf0d0a") << QStringList{u"ｸﾎﾟ"_s} << true;
         QTest::newRow("empty file") << QByteArray() << QStringList{} << true;
         QTest::newRow("empty lines") << QByteArray("\r\n\r\na\r\n\r\n") << QStringList{u""_s, u""_s, u"a"_s, u""_s} << true;
         QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{u"a"_s, u"b"_s} << false;
@@ -58,27 +56,97 @@ private slots:
         QCOMPARE(first, u"0"_s);
     }
 
-    void appendAddsOneLine()
+    // Reading stops at the line limit; the line ends are those of a whole read.
+    void leadingLines_data()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"cname.dat"_s);
-        for (const QString& line : {QStringLiteral("クロ"), QString(), QStringLiteral(" Shiro ")})
-            QVERIFY(appendTextLine(path, line).ok());
-        QCOMPARE(readBytes(path), QByteArray::fromHex("834e838d") + "\r\n\r\n Shiro \r\n");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("maxLines");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::addColumn<bool>("more");
+        QTest::newRow("fewer lines") << QByteArray("a\r\nb") << 3 << QByteArray("a\r\nb") << false;
+        QTest::newRow("exactly, ended") << QByteArray("a\r\nb\r\n") << 2 << QByteArray("a\r\nb\r\n") << false;
+        QTest::newRow("one more") << QByteArray("a\r\nb\r\nc") << 2 << QByteArray("a\r\nb\r\n") << true;
+        QTest::newRow("empty line more") << QByteArray("a\r\r\n") << 1 << QByteArray("a\r") << true;
+        QTest::newRow("lone CR then more") << QByteArray("a\rb") << 1 << QByteArray("a\r") << true;
+        // A line end that straddles two reads.
+        const QByteArray chunk(64 * 1024 - 1, 'x');
+        QTest::newRow("CR LF across reads") << chunk + "\r\nz" << 1 << chunk + "\r\n" << true;
     }
 
-    void failedWritesNameTheFileAndKeepOldBytes()
+    void leadingLines()
     {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, maxLines);
+        QFETCH(QByteArray, kept);
+        QFETCH(bool, more);
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"item.dat"_s);
-        QVERIFY(writeBytes(path, "old\r\n"));
-        // Writing a text the code page cannot hold would change it: nothing is written.
-        for (const FileResult& result : {writeTextFile(path, {u"ok"_s, QStringLiteral("é")}), appendTextLine(path, u"\U0001F600"_s)})
-            QVERIFY(!result.ok() && result.path() == path);
-        QCOMPARE(readBytes(path), QByteArray("old\r\n"));
-        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir(u"item.dat"_s));
-        for (const FileResult& result : {writeTextFile(path, {u"a"_s}), appendTextLine(path, u"a"_s)})
-            QVERIFY(!result.ok() && result.path() == path && !result.reason().isEmpty());
+        QVERIFY(writeBytes(dir.filePath(u"f"_s), bytes));
+        bool reportedMore = !more;
+        const FileContents read = readLeadingLines(dir.filePath(u"f"_s), maxLines, &reportedMore);
+        QVERIFY(read.result.ok());
+        QCOMPARE(read.bytes, kept);
+        QCOMPARE(reportedMore, more);
+        QCOMPARE(decodeLines(read.bytes), decodeLines(bytes).mid(0, maxLines));
+    }
+
+    // An append never glues its line to a last line without a line end, and
+    // a failed append leaves the file as it was.
+    void appendEndsTheLastLineFirst_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray shiro = QByteArray::fromHex("8356838d") + "\r\n";
+        QTest::newRow("missing file") << QByteArray() << shiro;
+        QTest::newRow("ended by CR LF") << QByteArray("Kuro\r\n") << "Kuro\r\n" + shiro;
+        QTest::newRow("ended by lone CR") << QByteArray("Kuro\r") << "Kuro\r" + shiro;
+        QTest::newRow("ended by lone LF") << QByteArray("Kuro\n") << "Kuro\n" + shiro;
+        QTest::newRow("no line end") << QByteArray("Kuro") << "Kuro\r\n" + shiro;
+    }
+
+    void appendEndsTheLastLineFirst()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"cname.dat"_s);
+        if (!before.isEmpty())
+            QVERIFY(writeBytes(path, before));
+        FaultyFileSystem fileSystem;
+        fileSystem.failWritesAfter(3);
+        QVERIFY(!appendTextLine(path, u"シロ"_s, fileSystem).ok());
+        QCOMPARE(readBytes(path), before);
+        QVERIFY(appendTextLine(path, u"シロ"_s).ok());
+        QCOMPARE(readBytes(path), after);
+    }
+
+    // A write or an append that fails names the file, tells the player why
+    // in Japanese, and leaves every file as it was.
+    void failedWritesSayWhy_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder missing") << u"gone/cname.dat"_s << u"Kuro"_s << u"フォルダーが見つかりません"_s;
+        QTest::newRow("folder in the way") << u"folder"_s << u"Kuro"_s << u"ファイルの場所にフォルダーがあります"_s;
+        QTest::newRow("name too long") << QString(300, u'x') << u"Kuro"_s << u"ファイル名が長すぎます"_s;
+        QTest::newRow("not in code page 932") << u"cname.dat"_s << u"Kuroé"_s << u"Shift-JISで表せない文字が含まれています"_s;
+    }
+
+    void failedWritesSayWhy()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, line);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
+        QVERIFY(writeBytes(dir.filePath(u"cname.dat"_s), "old\r\n"));
+        const QString path = dir.filePath(fileName);
+        for (const FileResult& result : {writeTextFile(path, {u"ok"_s, line}), appendTextLine(path, line)}) {
+            QCOMPARE(result.path(), path);
+            QCOMPARE(result.reason(), reason);
+        }
+        QCOMPARE(readBytes(dir.filePath(u"cname.dat"_s)), QByteArray("old\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"cname.dat"_s});
     }
 };
 
