@@ -64,7 +64,7 @@ capture() {
         sleep 0.1
     done
     xdotool windowfocus --sync "$search"
-    xdotool type --delay 50 "くりすたる"
+    xdotool type --delay 150 "くりすたる"
     xdotool key Return
     sleep 1
     import -window "$search" "$work/search.png"
