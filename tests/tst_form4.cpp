@@ -80,7 +80,6 @@ private slots:
         // Closed and opened again, it is the same window with its last search.
         s.search(u"ダガー"_s);
         form4->close();
-        QVERIFY(!form4->isVisible());
         QTest::keyClick(s.w(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(form4->isVisible());
         QCOMPARE(s.w()->findChildren<QWidget*>(u"Form4"_s).size(), 1);
@@ -90,20 +89,16 @@ private slots:
         QVERIFY(!form4->isVisible());
     }
 
-    // Kuro's lines as the main window holds them, unsaved; the others' as saved.
+    // Kuro's lines as the main window holds them, unsaved; the others' as
+    // saved. What a search finds, and its totals, are tst_holdings' cases.
     void searchesEveryCharacter()
     {
         SearchSession s;
         s.put(0, 2); // a stack of 12 into Kuro's bag, not saved
         MessageCatcher messages;
         s.search(u"くりすたる"_s);
-        QCOMPARE(s.table(u"Grid1"_s),
-                 (QStringList{u"Kuro|モグ金庫|炎のクリスタル|9"_s, u"Kuro|かばん|炎のクリスタル|12"_s,
-                              u"Shiro|モグ金庫|炎のクリスタル|100"_s, u"Shiro|かばん|ﾎﾉｵﾉｸﾘｽﾀﾙ|10"_s,
-                              u"Aka|かばん|ほのおのクリスタル|x"_s, u"Aka|かばん|炎のクリスタル|10"_s}));
-        QCOMPARE(s.table(u"Grid2"_s),
-                 (QStringList{u"ほのおのクリスタル|0|1|Aka"_s, u"炎のクリスタル|131|3|Kuro、Shiro、Aka"_s,
-                              u"ﾎﾉｵﾉｸﾘｽﾀﾙ|10|1|Shiro"_s}));
+        QCOMPARE(s.table(u"Grid1"_s).mid(0, 2), (QStringList{u"Kuro|モグ金庫|炎のクリスタル|9"_s, u"Kuro|かばん|炎のクリスタル|12"_s}));
+        QCOMPARE(s.table(u"Grid2"_s).value(1), u"炎のクリスタル|131|3|Kuro、Shiro、Aka"_s);
         QCOMPARE(s.status(), u"6件　合計141個（3キャラクター）"_s);
         QVERIFY(s.part<QPushButton>(u"Command2"_s)->isEnabled());
 
@@ -143,14 +138,13 @@ private slots:
     }
 
     // Cancelled, or the file cannot be written: nothing is written and the
-    // status stays; a failure is told.
+    // status stays; a failure is told (why it fails: tst_textfile).
     void csvNotWritten_data()
     {
         QTest::addColumn<QString>("file"); // as the file dialog gives it, empty when cancelled
         QTest::addColumn<QString>("reason"); // empty when nothing is told
         QTest::newRow("cancelled") << QString() << QString();
         QTest::newRow("a folder of that name") << u"所持品.csv"_s << u"ファイルの場所にフォルダーがあります"_s;
-        QTest::newRow("a folder that is gone") << u"gone/所持品.csv"_s << u"フォルダーが見つかりません"_s;
     }
     void csvNotWritten()
     {
