@@ -37,14 +37,19 @@ namespace {
 const QString kLongName = QStringLiteral("とても長い名前のアイテムとても長い名前のアイテムとても長い名前のアイテムとても長い"); // 40 letters
 const QStringList kStored{kLongName + u"\t99"_s, u"abc\t\t1"_s, u"no count at all"_s, u"炎のクリスタル\t12"_s};
 
-// Kuro with kStored in his safe and an empty bag.
-Session kuro()
-{
-    // The first line's stack of 5 leaves every count button enabled, so Tab passes them all.
-    Session s(threeItems(5), {u"Kuro"_s});
-    s.write(u"Kuromog.dat"_s, kStored);
-    return s;
-}
+// Kuro with kStored in his safe, an empty bag unless given, and the detail
+// file given, started.
+struct Kuro : Session {
+    explicit Kuro(const QStringList& bag = {}, const QStringList& safeDetails = {})
+        // The first line's stack of 5 leaves every count button enabled, so Tab passes them all.
+        : Session(threeItems(5), {u"Kuro"_s})
+    {
+        write(u"Kuromog.dat"_s, kStored);
+        write(u"Kurobag.dat"_s, bag);
+        write(u"Kuromoginfo.dat"_s, safeDetails);
+        start();
+    }
+};
 
 // The named control that holds the focus (a combo box for its line edit).
 QString focusName()
@@ -121,8 +126,7 @@ class Form1ScreenTest : public QObject {
 private slots:
     void tabFollowsReadingOrder()
     {
-        Session s = kuro();
-        s.start();
+        Kuro s;
         QCOMPARE(focusName(), QStringLiteral("List1"));
         const QStringList order{
             u"Text1"_s, u"Command14"_s, u"Command23"_s, u"Command15"_s, u"Command16"_s, u"Command17"_s, u"Command18"_s, u"Command19"_s,
@@ -139,8 +143,7 @@ private slots:
 
     void keys()
     {
-        Session s = kuro();
-        s.start();
+        Kuro s;
         // Ctrl+F takes the search text whole; Return in it searches.
         auto* search = control<QLineEdit>(s.w(), u"Text1"_s);
         QTest::keyClick(s.w(), Qt::Key_F, Qt::ControlModifier);
@@ -161,8 +164,7 @@ private slots:
     // F10 plays Alt, the style's own menu key, which the menu bar handles from there on.
     void menuBarFromTheKeyboard()
     {
-        Session s = kuro();
-        s.start();
+        Kuro s;
         QMenuBar* bar = qobject_cast<QMainWindow*>(s.w())->menuBar();
         const QImage closed = bar->grab().toImage();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
@@ -186,8 +188,7 @@ private slots:
     void focusedListIsMarked()
     {
         QFETCH(QString, list);
-        Session s = kuro();
-        s.start();
+        Kuro s;
         auto* view = control<QAbstractItemView>(s.w(), list);
         view->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(view->hasFocus());
@@ -207,8 +208,7 @@ private slots:
     // control the player works.
     void everyControlIsNamedOnceAndDescribed()
     {
-        Session s = kuro();
-        s.start();
+        Kuro s;
         QStringList worked{u"List1"_s, u"List2"_s, u"List3"_s, u"Combo1"_s, u"Combo2"_s,
                            u"Text1"_s, u"Image1"_s, u"Label2"_s, u"Label3"_s};
         for (int n = 1; n <= 25; ++n)
@@ -243,9 +243,7 @@ private slots:
     void countsAreNeverHidden()
     {
         QFETCH(bool, minimumSize);
-        Session s = kuro();
-        s.write(u"Kurobag.dat"_s, kStored);
-        s.start();
+        Kuro s(kStored);
         if (minimumSize) {
             s.w()->resize(s.w()->minimumSizeHint());
             QTRY_COMPARE(s.w()->size(), s.w()->minimumSizeHint());
@@ -284,8 +282,7 @@ private slots:
     {
         QFETCH(QString, style);
         const std::unique_ptr<QStyle> listStyle(QStyleFactory::create(style));
-        Session s = kuro();
-        s.start();
+        Kuro s;
         auto* list = control<QAbstractItemView>(s.w(), u"List2"_s);
         list->setStyle(listStyle.get());
         clickRow(s.w(), u"List2"_s, 3);
@@ -295,6 +292,9 @@ private slots:
             else
                 control<QWidget>(s.w(), u"Text1"_s)->setFocus();
             const QImage painted = list->viewport()->grab().toImage();
+            // The selected row alone is highlighted.
+            const auto beside = [&](int row) { return painted.pixel(list->visualRect(list->model()->index(row, 0)).topRight() + QPoint(-2, 2)); };
+            QVERIFY(beside(3) != beside(2) && beside(2) == beside(1));
             const StorageLineDelegate::LineLayout line = layoutOf(list, 3);
             // Thin anti-aliased strokes fall short of the full text colour;
             // text in the selection's own colour family stays below 1.3.
@@ -309,11 +309,8 @@ private slots:
     // tooltip.
     void detailPanelShowsParts()
     {
-        Session s = kuro();
         const QString comment = QString(200, u'長');
-        s.write(u"Kuromoginfo.dat"_s,
-                {u"a<BR>b<Br><br>d<br>e"_s, u"全種<br>全種<br>全種<br>全種"_s, u""_s, u"<b>x</b><br>"_s + comment});
-        s.start();
+        Kuro s({}, {u"a<BR>b<Br><br>d<br>e"_s, u"全種<br>全種<br>全種<br>全種"_s, u""_s, u"<b>x</b><br>"_s + comment});
         const QSize size = s.w()->size();
         const QSize minimum = s.w()->minimumSizeHint();
         const int listHeight = control<QWidget>(s.w(), u"List2"_s)->height();
