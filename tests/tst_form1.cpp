@@ -73,7 +73,6 @@ private slots:
         QTest::addColumn<QString>("selectorState");
         QTest::newRow("stack 12") << 12 << true << kStack12;
         QTest::newRow("stack 99, no roster") << 99 << false << kStack99;
-        QTest::newRow("other stack") << 5 << false << "1 111111";
     }
 
     void startUp()

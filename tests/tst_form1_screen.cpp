@@ -180,7 +180,6 @@ private slots:
     void focusedListIsMarked_data()
     {
         QTest::addColumn<QString>("list");
-        QTest::newRow("catalogue") << "List1";
         QTest::newRow("Mog safe") << "List2";
         QTest::newRow("empty bag") << "List3";
     }
@@ -344,7 +343,6 @@ private slots:
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<bool>("offTheLeft");
         QTest::newRow("Form2") << "addc" << "Form2" << false;
-        QTest::newRow("Form3") << "itemadd" << "Form3" << false;
         QTest::newRow("Form3, main window off the screen's left") << "itemadd" << "Form3" << true;
     }
 
