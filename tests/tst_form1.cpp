@@ -222,7 +222,6 @@ private slots:
         s.write(u"Kuromog.dat"_s, {u"炎のクリスタル x12"_s});
         s.write(u"Kuromoginfo.dat"_s, {u"d"_s});
         s.start();
-        QVERIFY(s.window->holdsDataFolder());
         for (const QFileInfo& file : QDir(s.dir.path()).entryInfoList(QDir::Files | QDir::Hidden)) {
             // Windows lets no one but its holder write to a held lock.
             if (file.fileName() == u"morvane.lock"_s)
@@ -286,7 +285,6 @@ private slots:
         MessageCatcher messages;
         morvane::Form1 window(s.dir.path());
         QCOMPARE(window.holdsDataFolder(), old);
-        QCOMPARE(control<QComboBox>(&window, u"Combo2"_s)->currentText(), old ? u"Kuro"_s : QString());
         const QByteArray now = readBytes(s.path(u"morvane.lock"_s));
         QVERIFY(old ? now.startsWith(QByteArray::number(QCoreApplication::applicationPid()) + '\n') : now == lock);
         QCOMPARE(messages.texts().size(), old ? 0 : 1);

@@ -159,12 +159,8 @@ private slots:
         QCOMPARE(rows(s.w(), u"List2"_s), kStored.mid(1));
         QTest::keyClick(s.w(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(s.bytes(u"Kuromog.dat"_s), fileLines(kStored.mid(1)));
-    }
 
-    // F10 plays Alt, the style's own menu key, which the menu bar handles from there on.
-    void menuBarFromTheKeyboard()
-    {
-        Kuro s;
+        // F10 plays Alt, the style's own menu key, which the menu bar handles from there on.
         QMenuBar* bar = qobject_cast<QMainWindow*>(s.w())->menuBar();
         const QImage closed = bar->grab().toImage();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
