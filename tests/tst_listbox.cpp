@@ -28,7 +28,6 @@ struct ShownList {
             qFatal("the list was never shown");
     }
 
-    int rowHeight() const { return list.visualRect(model.index(0)).height(); }
     bool rowFullyVisible(int row) const
     {
         return list.viewport()->rect().contains(list.visualRect(model.index(row)));
@@ -59,7 +58,7 @@ private slots:
         shown.list.verticalScrollBar()->setValue(topRow);
         const int top = shown.list.verticalScrollBar()->value();
         QCOMPARE(shown.list.verticalScrollBar()->maximum() + shown.list.verticalScrollBar()->pageStep(), 10001);
-        const int height = shown.rowHeight();
+        const int height = shown.list.visualRect(shown.model.index(top)).height();
         for (const int offset : {0, 1, 3}) {
             const QModelIndex index = shown.model.index(top + offset);
             QCOMPARE(shown.list.visualRect(index).top(), offset * height);
@@ -96,8 +95,6 @@ private slots:
         shown.list.selectRow(129);
         QCOMPARE(shown.list.selectedRow(), 129);
         QVERIFY(shown.rowFullyVisible(129));
-        shown.list.selectRow(0);
-        QVERIFY(shown.rowFullyVisible(0));
     }
 
     // That a click selects the row under it, every window test's clickRow() sees.
