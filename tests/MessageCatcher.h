@@ -35,11 +35,8 @@ private:
     void answer(QMessageBox& box)
     {
         m_texts.append(box.text());
-        QTest::qCompare(box.windowTitle(), QStringLiteral("Morvane"), "windowTitle()", "\"Morvane\"", __FILE__,
-                        __LINE__);
-        QAbstractButton* ok = box.button(QMessageBox::Ok);
-        QTest::qVerify(ok != nullptr && box.buttons().size() == 1, "ok != nullptr && box.buttons().size() == 1",
-                       "a message offers OK alone", __FILE__, __LINE__);
+        QCOMPARE(box.windowTitle(), QStringLiteral("Morvane"));
+        QVERIFY2(box.button(QMessageBox::Ok) && box.buttons().size() == 1, "a message offers OK alone");
     }
 
     QStringList m_texts;

