@@ -134,8 +134,29 @@ private slots:
         QCOMPARE(shown.list.selectedRow(), expected);
         QVERIFY(shown.rowFullyVisible(expected));
     }
-    // That only the selected row is highlighted, tst_form1_screen's
-    // selectedLinesStayReadable sees.
+
+    // Checked here, in the list's own style: the window's test sets each style
+    // on a shown list, and the Windows Vista style, set so under Wine, paints
+    // a selected row with no fill.
+    void onlyTheSelectedRowIsHighlighted()
+    {
+        ShownList shown(10);
+        shown.list.selectRow(2);
+        const QImage image = shown.list.viewport()->grab().toImage();
+        const auto pixelBeside = [&](int row) {
+            return QColor(image.pixel(shown.list.visualRect(shown.model.index(row)).topRight() + QPoint(-2, 2)));
+        };
+        const QPalette::ColorGroup group = shown.list.isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+        const QColor base = shown.list.palette().color(group, QPalette::Base);
+        const QColor highlight = shown.list.palette().color(group, QPalette::Highlight);
+        QCOMPARE(pixelBeside(1), base);
+        QCOMPARE(pixelBeside(3), base);
+        // The style shades its highlight a little.
+        const QColor selected = pixelBeside(2);
+        QVERIFY2(qAbs(selected.red() - highlight.red()) < 16 && qAbs(selected.green() - highlight.green()) < 16
+                     && qAbs(selected.blue() - highlight.blue()) < 16,
+                 qPrintable(selected.name()));
+    }
 };
 
 QTEST_MAIN(ListBoxTest)
