@@ -81,12 +81,14 @@ public:
 
     QString path() const { return m_dir.path(); }
     const QStringList& roster() const { return m_roster; }
-    // The characters' storage files, the files a search reads.
-    QStringList storageFiles() const
+    // The paths of the characters' storage files, the files a search reads.
+    QStringList storagePaths() const
     {
-        QStringList files = QDir(path()).entryList({QStringLiteral("*.dat")}, QDir::Files);
-        files.removeAll(QStringLiteral("cname.dat"));
-        return files;
+        QStringList paths;
+        for (const QString& file : QDir(path()).entryList({QStringLiteral("*.dat")}, QDir::Files))
+            if (file != QStringLiteral("cname.dat"))
+                paths << path() + u'/' + file;
+        return paths;
     }
 
 private:

@@ -270,29 +270,31 @@ void BM_HugeStorageFileAgainstReadLine(benchmark::State& state)
 
 // ---- Searching every character ---------------------------------------------
 
+// The baseline of searching every character: the files' bytes, read whole.
+std::vector<QByteArray> readAll(const QStringList& paths)
+{
+    std::vector<QByteArray> files;
+    for (const QString& path : paths) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            files.push_back(file.readAll());
+    }
+    return files;
+}
+
 // Searching sixteen characters' full storages (320,032 lines), against
 // reading the same files' bytes with QFile::readAll.
 void searchAllCharacters(benchmark::State& state, const QString& text, int expectedLines)
 {
     const bench::HoldingsDataFolder data;
     const morvane::HoldingsScope scope{morvane::DataFolder(data.path()), data.roster(), std::nullopt};
-    QStringList paths;
-    for (const QString& file : data.storageFiles())
-        paths << data.path() + u'/' + file;
+    const QStringList paths = data.storagePaths();
     resetPeakResident();
     const double peakBefore = peakResidentMiB();
     takeTurns(
         state,
         [&] { return morvane::searchHoldings(scope, text, morvane::WildcardPattern::Matching::IgnoreKanaWidth); },
-        [&] {
-            std::vector<QByteArray> files;
-            for (const QString& path : paths) {
-                QFile file(path);
-                if (file.open(QIODevice::ReadOnly))
-                    files.push_back(file.readAll());
-            }
-            return files;
-        });
+        [&] { return readAll(paths); });
     state.counters["peak_rss_growth_mb"] = peakResidentMiB() - peakBefore;
     const morvane::Holdings found = morvane::searchHoldings(scope, text, morvane::WildcardPattern::Matching::IgnoreKanaWidth);
     if (paths.size() != 4 * bench::kHoldingsCharacters || found.lineCount() != expectedLines)
@@ -321,9 +323,7 @@ void BM_ShowEverythingSortedAgainstReadAll(benchmark::State& state)
     auto* search = window.findChild<QPushButton*>(QStringLiteral("Command1"));
     auto* table = window.findChild<QTableView*>(QStringLiteral("Grid1"));
     text->setText(QStringLiteral("*"));
-    QStringList paths;
-    for (const QString& file : data.storageFiles())
-        paths << data.path() + u'/' + file;
+    const QStringList paths = data.storagePaths();
     takeTurns(
         state,
         [&] {
@@ -332,15 +332,7 @@ void BM_ShowEverythingSortedAgainstReadAll(benchmark::State& state)
             table->sortByColumn(int(morvane::HoldingsColumn::Count), Qt::AscendingOrder);
             window.repaint();
         },
-        [&] {
-            std::vector<QByteArray> files;
-            for (const QString& path : paths) {
-                QFile file(path);
-                if (file.open(QIODevice::ReadOnly))
-                    files.push_back(file.readAll());
-            }
-            return files;
-        });
+        [&] { return readAll(paths); });
     if (table->model()->rowCount() != 2 * bench::kHoldingsCharacters * bench::kFull
         || table->model()->index(0, int(morvane::HoldingsColumn::Count)).data().toString() != u"1")
         state.SkipWithError("the window did not show every line sorted by count");
