@@ -59,7 +59,6 @@ class HoldingsTest : public QObject {
     Q_OBJECT
 
 private slots:
-
     void acrossCharacters_data()
     {
         QTest::addColumn<QString>("text");
