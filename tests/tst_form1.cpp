@@ -35,16 +35,6 @@ bool backdate(const QString& path)
            && file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC), QFileDevice::FileModificationTime);
 }
 
-// Every file of the folder with its bytes and modification time.
-QStringList folderState(const QString& folder)
-{
-    QStringList state;
-    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name))
-        state << file.fileName() + u' ' + file.lastModified().toString(Qt::ISODateWithMs) + u' '
-                     + QString::fromLatin1(readBytes(file.filePath()).toHex());
-    return state;
-}
-
 // The lock a run that crashed leaves behind: what QLockFile writes, naming
 // the given process.
 QByteArray staleLock(qint64 processId)
@@ -225,7 +215,7 @@ private slots:
                 continue;
             QVERIFY(backdate(file.filePath()));
         }
-        const QStringList before = folderState(s.dir.path());
+        const QStringList before = folderSnapshot(s.dir.path());
 
         MessageCatcher messages;
         morvane::Form1 second(s.dir.path());
@@ -251,7 +241,7 @@ private slots:
                 control<QPushButton>(dialog, attempt == u"addc"_s ? u"Command1"_s : u"Command6"_s)->click();
             }
         }
-        QCOMPARE(folderState(s.dir.path()), before);
+        QCOMPARE(folderSnapshot(s.dir.path()), before);
         QCOMPARE(rows(&second, u"List2"_s), QStringList());
     }
 

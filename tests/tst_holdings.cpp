@@ -8,7 +8,6 @@
 #include "model/holdings/HoldingsSearch.h"
 #include "model/text/TextFile.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,16 +40,6 @@ QStringList rowsOf(const Holdings& holdings)
                             holdings.countText(row), holdings.detail(row)}
                     .join(u'|');
     return rows;
-}
-
-// Every entry of the folder by name, with its bytes and its time of change.
-QStringList snapshot(const QString& folder)
-{
-    QStringList files;
-    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-        files << file.fileName() + QString::fromLatin1(readBytes(file.filePath()).toHex())
-                     + file.lastModified().toString(Qt::ISODateWithMs);
-    return files;
 }
 
 } // namespace
@@ -244,12 +233,12 @@ private slots:
         QVERIFY(writeBytes(folder.dir.filePath(u"morvane.journal"_s),
                            "morvane-save-0.tmp\tAmog.dat\nmorvane-save-1.tmp\tAmoginfo.dat\n"));
         QVERIFY(QDir(folder.dir.path()).mkdir(u"Bmog.dat"_s));
-        const auto before = snapshot(folder.dir.path());
+        const auto before = folderSnapshot(folder.dir.path());
 
         const Holdings found = searchHoldings(folder.scope({u"A"_s, u"B"_s}), u"剣"_s, Matching::IgnoreKanaWidth);
         QCOMPARE(rowsOf(found).first(), u"A|モグ金庫|新しい剣|2|new"_s);
         QCOMPARE(found.rowCount(), 3);
-        QCOMPARE(snapshot(folder.dir.path()), before);
+        QCOMPARE(folderSnapshot(folder.dir.path()), before);
     }
 };
 
