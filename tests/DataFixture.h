@@ -5,6 +5,7 @@
 #include "ui/main/Form1.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -49,6 +50,13 @@ inline QStringList texts(const QAbstractItemModel* model)
     for (int row = 0; row < model->rowCount(); ++row)
         texts << model->index(row, 0).data().toString();
     return texts;
+}
+
+// What a screen reader says the control is.
+inline QString accessibleName(QWidget* control)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
 inline QPushButton* button(QWidget* w, int n) { return control<QPushButton>(w, QStringLiteral("Command") + QString::number(n)); }

@@ -29,13 +29,22 @@ struct DialogHost {
     T* control(const QString& name) const { return dialog->template findChild<T*>(name); }
 };
 
+// The named control that holds the focus (a combo box for its line edit).
+inline QString focusName()
+{
+    QWidget* focus = QApplication::focusWidget();
+    while (focus && focus->objectName().isEmpty())
+        focus = focus->parentWidget();
+    return focus ? focus->objectName() : QString();
+}
+
 // The names of the controls the tab key moves the focus to, in turn.
 inline QStringList tabWalk(qsizetype steps)
 {
     QStringList visited;
     while (visited.size() < steps) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.append(QApplication::focusWidget()->objectName());
+        visited.append(focusName());
     }
     return visited;
 }

@@ -3,13 +3,13 @@
 // messages show their title; and without a mouse: tab order, keys and
 // shortcuts, the focus mark in the lists, and names for screen readers.
 #include "DataFixture.h"
+#include "DialogHost.h"
 #include "MessageCatcher.h"
 
 #include "ui/Message.h"
 #include "ui/main/DetailLine.h"
 #include "ui/main/StorageLineDelegate.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
@@ -50,21 +50,6 @@ struct Kuro : Session {
         start();
     }
 };
-
-// The named control that holds the focus (a combo box for its line edit).
-QString focusName()
-{
-    QWidget* focus = QApplication::focusWidget();
-    while (focus && focus->objectName().isEmpty())
-        focus = focus->parentWidget();
-    return focus ? focus->objectName() : QString();
-}
-
-QString nameFor(QWidget* control)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
-}
 
 // The largest change of a colour channel between two pictures of one size:
 // a mark worth the name changes some pixel by a good part of the range.
@@ -133,12 +118,7 @@ private slots:
             u"Command20"_s, u"Command21"_s, u"Command22"_s, u"Combo2"_s, u"Command13"_s, u"Combo1"_s, u"Command7"_s, u"Command8"_s,
             u"Command9"_s, u"Command10"_s, u"Command11"_s, u"Command12"_s, u"Command1"_s, u"Command2"_s, u"List2"_s, u"Command4"_s,
             u"Command3"_s, u"Command24"_s, u"List3"_s, u"Command6"_s, u"Command5"_s, u"Command25"_s, u"List1"_s};
-        QStringList visited;
-        for (qsizetype k = 0; k < order.size(); ++k) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << focusName();
-        }
-        QCOMPARE(visited, order);
+        QCOMPARE(tabWalk(order.size()), order);
     }
 
     void keys()
@@ -217,14 +197,14 @@ private slots:
             const QList<QWidget*> found = s.w()->findChildren<QWidget*>(name);
             if (found.size() != 1)
                 wrong << name + u" is not one control"_s;
-            else if (worked.contains(name) && (nameFor(found.first()).isEmpty() || found.first()->toolTip().isEmpty()))
+            else if (worked.contains(name) && (accessibleName(found.first()).isEmpty() || found.first()->toolTip().isEmpty()))
                 wrong << name + u" is not described"_s;
         }
         QCOMPARE(wrong.join(u", "_s), QString());
         // The crystal filters show pictures alone: their names say which crystal.
         const QStringList crystals{u"闇"_s, u"炎"_s, u"光"_s, u"水"_s, u"土"_s, u"氷"_s, u"風"_s, u"雷"_s};
         for (int n = 15; n <= 22; ++n)
-            QCOMPARE(nameFor(button(s.w(), n)), crystals.at(n - 15) + u"のクリスタル"_s);
+            QCOMPARE(accessibleName(button(s.w(), n)), crystals.at(n - 15) + u"のクリスタル"_s);
     }
 
     void countsAreNeverHidden_data()
