@@ -108,9 +108,7 @@ private slots:
         QTest::newRow("crystal") << 4096 << u"炎のクリスタル"_s
                                  << u"[その他]全種<br>炎のエネルギーが封じ込められたクリスタル。<br>Lv1～ All Jobs"_s << 12;
         QTest::newRow("material") << 640 << u"銅鉱"_s << u"[その他]全種<br>金属の銅を含有する鉱石。<br>Lv1～ All Jobs"_s << 12;
-        QTest::newRow("material, more help") << 832 << u"羊毛"_s
-                                             << u"[その他]全種<br>羊から刈り取った毛の束。<br>Lv1～ All Jobs<br>毛糸の原料となる。"_s
-                                             << 12;
+        // The help after its first sentence is the fourth part, here the food's effects.
         QTest::newRow("food") << 4493 << u"ウィンダスティー"_s
                               << u"[その他]全種<br>ウィンダス風の緑茶。<br>Lv1～ All Jobs<br>VIT-2 CHR+1"_s << 1;
         QTest::newRow("scroll") << 4720 << u"フラッシュ"_s
