@@ -148,11 +148,6 @@ private slots:
         QTest::keyClicks(s.characters()->lineEdit(), u"Shiro"_s);
         button(s.w(), 13)->click();
         QCOMPARE(s.bytes(u"Shiromog.dat"_s), fileLines(QStringList(10003, u"x"_s)));
-        // A save that cannot replace a file names it and keeps every old file.
-        QVERIFY(QFile::remove(s.path(u"Kurobag.dat"_s)) && QDir(s.dir.path()).mkdir(u"Kurobag.dat"_s));
-        s.put(0, 1);
-        button(s.w(), 13)->click();
-        QVERIFY2(messages.texts().last().contains(u"Kurobag.dat"_s), qPrintable(messages.texts().last()));
         QCOMPARE(s.bytes(u"Kuromog.dat"_s) + s.bytes(u"Kuromoginfo.dat"_s) + s.bytes(u"Kurobaginfo.dat"_s),
                  fileLines({u"saved"_s, u"ダガー\t\t1"_s, u"saved detail"_s, u"[短剣]全種<br>D3 隔195<BR>Lv1～ 戦"_s}));
     }
