@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileBytes.h"
+#include "MessageCatcher.h"
 #include "model/text/CodePage932.h"
 #include "ui/main/Form1.h"
 
@@ -97,6 +98,7 @@ struct Session {
 
     Session(const QStringList& catalogue, const QStringList& roster)
     {
+        failOnUnexpectedMessages();
         write(QStringLiteral("item.20041101.txt"), catalogue);
         if (!roster.isEmpty())
             write(QStringLiteral("cname.dat"), roster);

@@ -13,6 +13,8 @@ struct DialogHost {
     QWidget mainWindow;
     Dialog* dialog = new Dialog(registrar, &mainWindow);
 
+    DialogHost() { failOnUnexpectedMessages(); }
+
     // Over the active main window, as the menu shows it. Offscreen, a window
     // hidden while active is not reactivated on showing, hence the explicit calls.
     bool show()

@@ -7,6 +7,15 @@
 #include <QStringList>
 #include <QTest>
 
+// A message no test waits for fails the running test at once, rather than
+// leaving a box nobody answers until the test runner's time-out.
+inline void failOnUnexpectedMessages()
+{
+    morvane::setMessageAnswerer([](QMessageBox& box) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected message: ") + box.text()), __FILE__, __LINE__);
+    });
+}
+
 // Answers every message box shown while it lives, at the moment it is
 // shown: records the box's text and presses its OK button, so a test can
 // run code that shows modal messages:
@@ -23,7 +32,7 @@ public:
     {
         morvane::setMessageAnswerer([this](QMessageBox& box) { answer(box); });
     }
-    ~MessageCatcher() { morvane::setMessageAnswerer({}); }
+    ~MessageCatcher() { failOnUnexpectedMessages(); }
 
     MessageCatcher(const MessageCatcher&) = delete;
     MessageCatcher& operator=(const MessageCatcher&) = delete;

@@ -342,7 +342,7 @@ private slots:
         QWidget owner;
         owner.show();
         morvane::showMessage(&owner, u"x"_s);
-        morvane::setMessageAnswerer({});
+        failOnUnexpectedMessages();
         QVERIFY(box.isValid());
         // The title and a title bar's icon and three buttons, each as wide as the bar is high.
         const int title = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(u"Morvane"_s);
