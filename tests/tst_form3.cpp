@@ -123,21 +123,6 @@ private slots:
         QCOMPARE(registerNow(), QStringLiteral("[%1]Ｅ♂<br><br>Lv75～ 戦吟").arg(type));
     }
 
-    // No level can be 0 or a multiple of ten: the tens run from 0 to 7 and
-    // the ones from 1 to 9 (the tests above check the level a pair forms).
-    void levelDigits()
-    {
-        QString offered;
-        for (const QString& name : {u"Combo1"_s, u"Combo2"_s}) {
-            auto* digits = control<QComboBox>(name);
-            QVERIFY(!digits->isEditable());
-            for (int i = 0; i < digits->count(); ++i)
-                offered += digits->itemText(i);
-            offered += u' ';
-        }
-        QCOMPARE(offered, u"01234567 123456789 "_s);
-    }
-
     void command6AndCommand7()
     {
         MessageCatcher catcher;
