@@ -51,14 +51,15 @@ private slots:
     void heldFile_data()
     {
         QTest::addColumn<int>("heldFor"); // milliseconds after the journal appears
-        QTest::newRow("for a moment") << 60;
-        QTest::newRow("for longer") << 2000;
+        QTest::addColumn<bool>("forAMoment");
+        QTest::newRow("for a moment") << 60 << true;
+        QTest::newRow("for longer") << 2000 << false;
     }
 
     void heldFile()
     {
         QFETCH(int, heldFor);
-        const bool forAMoment = heldFor < 100;
+        QFETCH(bool, forAMoment);
         QTemporaryDir dir;
         CountingFileSystem fileSystem;
         const DataFolder folder(dir.path(), fileSystem);
